@@ -1,0 +1,92 @@
+#include "base/text.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace base {
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
+size_t Utf8Length(unsigned char lead) {
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
+  if (lead >= 0xC2) return 2;
+  return 1;
+}
+
+// Length of the CP936 character that starts with `lead`.
+size_t Cp936Length(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
+
+// Converts with iconv; on a sequence that cannot be converted, writes "?" and skips one
+// character of the source as measured by `char_length`.
+std::string Convert(const char* to, const char* from, const std::string& in,
+                    size_t (*char_length)(unsigned char)) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return in;
+  std::string out;
+  out.reserve(in.size() * 2 + 4);
+  char buffer[256];
+  char* src = const_cast<char*>(in.data());
+  size_t src_left = in.size();
+  while (src_left > 0) {
+    char* dst = buffer;
+    size_t dst_left = sizeof buffer;
+    const size_t result = iconv(cd, &src, &src_left, &dst, &dst_left);
+    out.append(buffer, static_cast<size_t>(dst - buffer));
+    if (result != static_cast<size_t>(-1)) break;
+    if (errno == E2BIG) continue;
+    // EILSEQ or EINVAL: replace one source character.
+    size_t skip = char_length(static_cast<unsigned char>(*src));
+    if (skip > src_left) skip = src_left;
+    src += skip;
+    src_left -= skip;
+    out.push_back('?');
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  iconv_close(cd);
+  return out;
+}
+
+}  // namespace
+
+std::string Trim(const std::string& text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && IsBlank(text[begin])) ++begin;
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+std::string ToCp936(const std::string& utf8) {
+  return Convert("CP936", "UTF-8", utf8, Utf8Length);
+}
+
+std::string FromCp936(const std::string& cp936) {
+  return Convert("UTF-8", "CP936", cp936, Cp936Length);
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& separator) {
+  std::vector<std::string> pieces;
+  if (separator.empty()) {
+    pieces.push_back(text);
+    return pieces;
+  }
+  size_t start = 0;
+  for (;;) {
+    const size_t at = text.find(separator, start);
+    if (at == std::string::npos) {
+      pieces.push_back(text.substr(start));
+      return pieces;
+    }
+    pieces.push_back(text.substr(start, at - start));
+    start = at + separator.size();
+  }
+}
+
+}  // namespace base

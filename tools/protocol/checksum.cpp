@@ -1,0 +1,113 @@
+#include "tools/protocol/checksum.h"
+
+#include "base/format.h"
+
+namespace protocol {
+
+const char* const kChecksumKindNames[kChecksumKindCount] = {
+    "单字节累加和",
+    "单字节累加和求余",
+    "双字节累加和",
+    "双字节累加和求余",
+    "电总协议",
+    "CRC8_iButton(X^8+X^5+X^4+1[0x8c,Init:0x00])",
+    "CRC16_MODBUS(X^16+X^15+X^2+1[0xA001,Init:0xffff])",
+    "CRC16_CCITT(X^16+X^12+X^5+1[0x8408,Init:0xffff])",
+    "CRC16_XMODEM(X^16+X^12+X^5+1[0x1201,Init:0x0000])",
+};
+
+uint8_t Crc8Maxim(const uint8_t* data, size_t size) {
+  uint8_t reg = 0;
+  for (size_t i = 0; i < size; ++i) {
+    reg ^= data[i];
+    for (int bit = 0; bit < 8; ++bit) reg = (reg & 1) ? (reg >> 1) ^ 0x8C : reg >> 1;
+  }
+  return reg;
+}
+
+uint16_t Crc16Modbus(const uint8_t* data, size_t size) {
+  uint16_t reg = 0xFFFF;
+  for (size_t i = 0; i < size; ++i) {
+    reg ^= data[i];
+    for (int bit = 0; bit < 8; ++bit) reg = (reg & 1) ? (reg >> 1) ^ 0xA001 : reg >> 1;
+  }
+  return reg;
+}
+
+uint16_t Crc16Ccitt(const uint8_t* data, size_t size) {
+  uint16_t reg = 0xFFFF;
+  for (size_t i = 0; i < size; ++i) {
+    uint8_t a = static_cast<uint8_t>(data[i] ^ (reg & 0xFF));
+    a = static_cast<uint8_t>(a ^ ((a << 4) & 0xFF));
+    reg = static_cast<uint16_t>((((a << 8) | (reg >> 8)) ^ (a >> 4) ^ (a << 3)) & 0xFFFF);
+  }
+  return reg;
+}
+
+uint16_t Crc16Xmodem(const uint8_t* data, size_t size) {
+  uint16_t reg = 0;
+  for (size_t i = 0; i < size; ++i) {
+    reg ^= static_cast<uint16_t>(data[i] << 8);
+    for (int bit = 0; bit < 8; ++bit) {
+      reg = (reg & 0x8000) ? static_cast<uint16_t>((reg << 1) ^ 0x1021)
+                           : static_cast<uint16_t>(reg << 1);
+    }
+  }
+  return reg;
+}
+
+uint16_t TelecomChecksum(const uint8_t* data, size_t size) {
+  uint16_t sum = 0;
+  for (size_t i = 1; i < size; ++i) sum = static_cast<uint16_t>(sum + data[i]);
+  return static_cast<uint16_t>(0x10000 - sum);
+}
+
+namespace {
+
+std::string OneByte(unsigned value) { return base::Format("0x%.2X(%d)", value, value); }
+
+std::string TwoBytes(unsigned first, unsigned second) {
+  return base::Format("0x%.2X(%d) 0x%.2X(%d)", first, first, second, second);
+}
+
+std::string HighFirst(uint16_t value) { return TwoBytes(value >> 8, value & 0xFF); }
+
+}  // namespace
+
+std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes) {
+  const uint8_t* data = bytes.data();
+  const size_t size = bytes.size();
+  unsigned sum = 0;
+  for (uint8_t b : bytes) sum += b;
+  switch (kind) {
+    case ChecksumKind::kSum8:
+      return OneByte(sum & 0xFF);
+    case ChecksumKind::kSum8Complement:
+      return OneByte((256 - (sum & 0xFF)) & 0xFF);
+    case ChecksumKind::kSum16:
+      return HighFirst(static_cast<uint16_t>(sum));
+    case ChecksumKind::kSum16Complement:
+      return HighFirst(static_cast<uint16_t>(0x10000 - (sum & 0xFFFF)));
+    case ChecksumKind::kTelecom: {
+      if (size == 0 || data[0] != 0x7E) return "数据格式错误：第一个字节不是7E";
+      const uint16_t check = TelecomChecksum(data, size);
+      const char* digits = "0123456789ABCDEF";
+      return base::Format("%.2X %.2X %.2X %.2X 0D", digits[(check >> 12) & 0xF],
+                          digits[(check >> 8) & 0xF], digits[(check >> 4) & 0xF],
+                          digits[check & 0xF]);
+    }
+    case ChecksumKind::kCrc8Maxim:
+      return OneByte(Crc8Maxim(data, size));
+    case ChecksumKind::kCrc16Modbus: {
+      const uint16_t crc = Crc16Modbus(data, size);
+      return TwoBytes(crc & 0xFF, crc >> 8);
+    }
+    case ChecksumKind::kCrc16Ccitt:
+      return HighFirst(Crc16Ccitt(data, size));
+    case ChecksumKind::kCrc16Xmodem:
+      return HighFirst(Crc16Xmodem(data, size));
+  }
+  return std::string();
+}
+
+}  // namespace protocol

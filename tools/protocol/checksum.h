@@ -1,0 +1,39 @@
+// The checksums of the checksum generator; CRC-16/MODBUS and the telecom frame checksum
+// are also used by the Modbus and telecom frame tools.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace protocol {
+
+enum class ChecksumKind {
+  kSum8 = 0,
+  kSum8Complement = 1,
+  kSum16 = 2,
+  kSum16Complement = 3,
+  kTelecom = 4,
+  kCrc8Maxim = 5,
+  kCrc16Modbus = 6,
+  kCrc16Ccitt = 7,
+  kCrc16Xmodem = 8,
+};
+constexpr int kChecksumKindCount = 9;
+
+// The combo-box item text of each kind, in order.
+extern const char* const kChecksumKindNames[kChecksumKindCount];
+
+uint8_t Crc8Maxim(const uint8_t* data, size_t size);
+uint16_t Crc16Modbus(const uint8_t* data, size_t size);
+uint16_t Crc16Ccitt(const uint8_t* data, size_t size);  // reflected 0x8408, init 0xFFFF
+uint16_t Crc16Xmodem(const uint8_t* data, size_t size);
+
+// Two's complement of the 16-bit sum of all bytes after the first (the frame's 7E).
+uint16_t TelecomChecksum(const uint8_t* data, size_t size);
+
+// Result text of `kind` over `bytes` (1 to 1023 of them), as the result field shows it.
+std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes);
+
+}  // namespace protocol

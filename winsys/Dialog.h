@@ -1,0 +1,142 @@
+// A dialog built from a template held in res/: controls are addressed by their numeric IDs,
+// notifications are bound per control. The object lives on while its window comes and goes
+// (created on first use, hidden on close), so bindings keep no Qt types of their own.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace winsys {
+
+class DialogWindow;
+class WindowPainter;
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
+class Dialog {
+ public:
+  explicit Dialog(int template_id);
+  virtual ~Dialog();
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  int TemplateId() const { return template_id_; }
+
+  // Window life. Create builds the window (modeless, owned by `owner`) and runs
+  // OnInitDialog; it shows the window at once only when the template is marked visible.
+  bool Create(Dialog* owner);
+  // Builds the window and runs it modally over `owner` until EndDialog; returns its result.
+  int DoModal(Dialog* owner);
+  bool HasWindow() const;
+  void ShowWindow(bool show = true);
+  bool IsWindowVisible() const;
+  // Modal: ends the run with `result`. Modeless: hides the window.
+  void EndDialog(int result);
+
+  // Control text, UTF-8. Unknown IDs read as empty and ignore writes.
+  std::string GetText(int id) const;
+  void SetText(int id, const std::string& text);
+  std::string GetCaption() const;
+  void SetCaption(const std::string& caption);
+  bool HasControl(int id) const;
+
+  // Buttons and edits.
+  bool IsChecked(int id) const;
+  void SetCheck(int id, bool checked);
+  void Enable(int id, bool enable = true);
+  bool IsEnabled(int id) const;
+  void SetReadOnly(int id, bool read_only);
+  void SetFocus(int id);
+
+  // Drop-down lists and combo boxes (never sorted). GetCurSel gives -1 for no selection.
+  void ResetContent(int id);
+  void AddString(int id, const std::string& item);
+  void SetCurSel(int id, int index);
+  int GetCurSel(int id) const;
+  std::vector<std::string> GetItems(int id) const;
+
+  // Progress bars and track bars.
+  void SetRange(int id, int low, int high);
+  void SetPos(int id, int pos);
+  int GetPos(int id) const;
+
+  // What a user does, for the automation console and dialog tests. Each returns false
+  // when the control does not exist or cannot take the action.
+  bool Click(int id);
+  bool Select(int id, int index);
+  bool TypeText(int id, const std::string& text);
+  bool RunMenuCommand(int id);
+  bool IsMenuCommandEnabled(int id) const;
+  void EnableMenuCommand(int id, bool enable);
+  void SysCommand(int id);
+
+  // Message box over this window through the prompt seam; OK only.
+  void MessageBox(const std::string& text, const std::string& title = "提示");
+
+  // Periodic timers on this window. In manual-timer mode (console, tests) nothing fires by
+  // itself; TickTimer delivers one tick of a running timer.
+  void SetTimer(int id, int period_ms);
+  void KillTimer(int id);
+  bool HasTimer(int id) const;
+  void TickTimer(int id);
+
+  // From any thread: runs OnMessage on the user-interface thread and waits for its result.
+  // Without a window it returns 0 and nothing runs.
+  intptr_t SendMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
+  // From any thread: queues `call` for the user-interface thread; calls run in the order
+  // posted. Dropped when the window has gone.
+  void PostCall(std::function<void()> call);
+
+  // Geometry and painting of controls, in pixels.
+  void MoveControl(int id, int x, int y, int width, int height);
+  void ResizeControl(int id, int width, int height);
+  void SetControlPainter(int id, std::function<void(WindowPainter&)> paint);
+  void InvalidateControl(int id);  // any thread
+
+  // Fixed client size in pixels (below the menu bar, if any).
+  void SetClientSize(int width, int height);
+  // Writes what control `id` (0: the whole window) shows into a PNG file.
+  bool GrabToPng(int id, const std::string& path);
+
+  // Every dialog with a live window, oldest first.
+  static std::vector<Dialog*> LiveDialogs();
+
+  DialogWindow* Window() const { return window_; }
+
+ protected:
+  // Notifications. Bind them in the constructor; they fire once the window exists.
+  void OnClicked(int id, std::function<void()> handler);
+  void OnChange(int id, std::function<void()> handler);     // edit text, combo typing
+  void OnSelChange(int id, std::function<void()> handler);  // list selection
+
+  virtual void OnInitDialog() {}
+  virtual void OnOK() { EndDialog(kIdOk); }
+  virtual void OnCancel() { EndDialog(kIdCancel); }
+  virtual void OnTimer(int /*id*/) {}
+  virtual intptr_t OnMessage(unsigned /*message*/, uintptr_t /*wparam*/, intptr_t /*lparam*/) {
+    return 0;
+  }
+  // Commands of the window's own menu. Return false for commands not handled.
+  virtual bool OnMenuCommand(int /*id*/) { return false; }
+  // Entries of the window-level menu (context menu); see AppendSystemMenu.
+  virtual void OnSysCommand(int /*id*/) {}
+  // Adds an entry to the window-level menu (the context menu of the window).
+  void AppendSystemMenu(int id, const std::string& text);
+
+ private:
+  friend class DialogWindow;
+  struct Handlers;
+
+  bool Build(Dialog* owner, bool modal);
+  void Dispatch(int id, int event);
+
+  int template_id_;
+  DialogWindow* window_ = nullptr;
+  std::unique_ptr<Handlers> handlers_;
+};
+
+}  // namespace winsys
