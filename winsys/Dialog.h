@@ -11,8 +11,13 @@
 
 namespace winsys {
 
+class Dialog;
 class DialogWindow;
 class WindowPainter;
+
+namespace internal {
+void WindowDestroyed(Dialog* dialog, DialogWindow* window);
+}
 
 constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
@@ -73,6 +78,8 @@ class Dialog {
   bool IsMenuCommandEnabled(int id) const;
   void EnableMenuCommand(int id, bool enable);
   void SysCommand(int id);
+  // Closes the window as Esc does (Cancel).
+  void Close();
 
   // Message box over this window through the prompt seam; OK only.
   void MessageBox(const std::string& text, const std::string& title = "提示");
@@ -129,6 +136,7 @@ class Dialog {
 
  private:
   friend class DialogWindow;
+  friend void internal::WindowDestroyed(Dialog* dialog, DialogWindow* window);
   struct Handlers;
 
   bool Build(Dialog* owner, bool modal);
@@ -138,5 +146,15 @@ class Dialog {
   DialogWindow* window_ = nullptr;
   std::unique_ptr<Handlers> handlers_;
 };
+
+}  // namespace winsys
+
+namespace winsys {
+
+// Timers that fire only through Dialog::TickTimer (automation console, tests).
+void SetManualTimers(bool manual);
+
+// Told when a modal dialog's window opens (true) and when its run ends (false).
+void SetModalObserver(std::function<void(Dialog*, bool)> observer);
 
 }  // namespace winsys

@@ -75,8 +75,7 @@ class ScriptedPrompter : public Prompter {
   bool OpenFile(Dialog* owner, const std::string& title, const std::vector<FileFilter>& filters,
                 std::string* path) override;
   bool SaveFile(Dialog* owner, const std::string& title, const std::vector<FileFilter>& filters,
-                const std::string& default_ext, bool confirm_overwrite,
-                std::string* path) override;
+                const std::string& default_ext, bool confirm_overwrite, std::string* path) override;
   bool ChooseFont(Dialog* owner, const std::string& initial_face, FontChoice* choice) override;
 
  private:

@@ -1,0 +1,82 @@
+// The Qt window behind a winsys::Dialog: built from its template, forwarding notifications
+// to the dialog object by control ID.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <functional>
+#include <map>
+#include <set>
+#include <vector>
+
+#include "winsys/Template.h"
+
+class QAction;
+class QButtonGroup;
+class QMenuBar;
+class QTimer;
+
+namespace winsys {
+
+class Dialog;
+class WindowPainter;
+
+// Pixel size of the font a template names, and the mapping of dialog units to pixels.
+struct DialogUnits {
+  int base_x = 6;   // average character width
+  int base_y = 12;  // line height
+  int X(int units) const { return (units * base_x + 2) / 4; }
+  int Y(int units) const { return (units * base_y + 4) / 8; }
+};
+
+class DialogWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  DialogWindow(Dialog* owner, const DialogTemplate& tmpl, QWidget* parent);
+  ~DialogWindow() override;
+
+  QWidget* Control(int id) const;
+  QWidget* Client() const { return client_; }
+  bool IsModal() const { return modal_; }
+  void SetModal(bool modal) { modal_ = modal; }
+  // The dialog object is going away: no more calls into it.
+  void Detach() { owner_ = nullptr; }
+
+  QAction* MenuAction(int id) const;
+  void AppendSystemMenu(int id, const QString& text);
+  void SetPainter(int id, std::function<void(WindowPainter&)> paint);
+
+  // Timers (a QTimer each, or only a record in manual-timer mode).
+  void StartTimer(int id, int period_ms);
+  void StopTimer(int id);
+  bool HasTimer(int id) const;
+
+  const DialogUnits& units() const { return units_; }
+
+ protected:
+  void reject() override;
+  void accept() override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void Build(const DialogTemplate& tmpl);
+  QWidget* MakeControl(const ControlTemplate& control, QButtonGroup** radio_group);
+  void Notify(int id, int event);
+
+  Dialog* owner_;
+  bool modal_ = false;
+  DialogUnits units_;
+  QWidget* client_ = nullptr;
+  QMenuBar* menu_bar_ = nullptr;
+  std::map<int, QWidget*> controls_;
+  std::map<int, QAction*> menu_actions_;
+  std::vector<std::pair<int, QString>> system_menu_;
+  std::map<int, QTimer*> timers_;
+  std::set<int> manual_timers_;
+};
+
+// Font that stands in for a face named in a template, at `points` on a 96 dpi display.
+QFont TemplateFont(const std::string& face, int points);
+
+}  // namespace winsys

@@ -1,0 +1,51 @@
+// Dialog templates, menus and binary resources, read from the program's built-in resources.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace winsys {
+
+struct ControlTemplate {
+  int id = -1;  // -1 for labels and group boxes without an ID
+  std::string kind;
+  std::string text;
+  int x = 0, y = 0, width = 0, height = 0;  // dialog units
+  std::vector<std::string> style;
+  bool Has(const std::string& flag) const;
+};
+
+struct DialogTemplate {
+  int id = 0;
+  std::string caption;
+  int width = 0, height = 0;  // dialog units
+  std::string font_face;
+  int font_points = 9;
+  std::vector<std::string> style;
+  int menu = 0;
+  std::vector<ControlTemplate> controls;
+  bool Has(const std::string& flag) const;
+};
+
+struct MenuItem {
+  std::string text;
+  int id = 0;
+};
+
+struct MenuPopup {
+  std::string text;
+  std::vector<MenuItem> items;
+};
+
+// Template `id`, or nullptr when the program holds none. Parsed once and kept.
+const DialogTemplate* FindDialogTemplate(int id);
+
+// Menu `id`; empty when the program holds none.
+std::vector<MenuPopup> LoadMenu(int id);
+
+// Bytes of a built-in resource: "bitmaps/147.bmp", "icons/128.png" and the like.
+std::optional<std::vector<uint8_t>> LoadResource(const std::string& name);
+
+}  // namespace winsys
