@@ -1,0 +1,13 @@
+#include "app/CAboutDlg.h"
+
+#include "app/history.h"
+#include "app/version.h"
+
+void CAboutDlg::OnInitDialog() {
+  SetCaption("关于本程序");
+  SetText(1014, app::AboutVersionLine());
+  SetText(1015, app::VersionHistory());
+  std::string copyright;
+  app::ReadVersionString("LegalCopyright", copyright);
+  SetText(1016, copyright);
+}

@@ -16,28 +16,28 @@ std::unique_ptr<winsys::Dialog> Make() {
 const std::vector<ToolEntry>& ToolTable() {
   // One line per tool; a tool not built yet has no factory and its menu entry is disabled.
   static const std::vector<ToolEntry> table = {
-      {1000, nullptr},               // CModBusDlg
-      {1004, nullptr},               // CPostADlg
-      {1009, nullptr},               // CToolsDlg
-      {1014, nullptr},               // CDEC2HEXDlg
-      {1015, Make<CCheckDlg>},       // CCheckDlg
-      {32805, nullptr},              // CFileDownDlg
-      {32822, nullptr},              // CEqSwitch
-      {32783, nullptr},              // CFindResDlg
-      {32785, nullptr},              // CResDlg
-      {32797, nullptr},              // CRes2Dlg
-      {32784, nullptr},              // CCapDlg
-      {32799, nullptr},              // CCrDlg
-      {32807, nullptr},              // CPowerDlg
-      {32809, nullptr},              // CLinerPowerDlg
-      {32818, nullptr},              // CNtcDlg
-      {32787, nullptr},              // CTextDialog
-      {32789, nullptr},              // CSegCodeDlg
-      {32791, nullptr},              // CFontCode
-      {32795, nullptr},              // CMidValueDlg
-      {32801, nullptr},              // CTimerDlg
-      {32824, nullptr},              // CMifareCode
-      {32826, nullptr},              // CHeating
+      {1000, nullptr},          // CModBusDlg
+      {1004, nullptr},          // CPostADlg
+      {1009, nullptr},          // CToolsDlg
+      {1014, nullptr},          // CDEC2HEXDlg
+      {1015, Make<CCheckDlg>},  // CCheckDlg
+      {32805, nullptr},         // CFileDownDlg
+      {32822, nullptr},         // CEqSwitch
+      {32783, nullptr},         // CFindResDlg
+      {32785, nullptr},         // CResDlg
+      {32797, nullptr},         // CRes2Dlg
+      {32784, nullptr},         // CCapDlg
+      {32799, nullptr},         // CCrDlg
+      {32807, nullptr},         // CPowerDlg
+      {32809, nullptr},         // CLinerPowerDlg
+      {32818, nullptr},         // CNtcDlg
+      {32787, nullptr},         // CTextDialog
+      {32789, nullptr},         // CSegCodeDlg
+      {32791, nullptr},         // CFontCode
+      {32795, nullptr},         // CMidValueDlg
+      {32801, nullptr},         // CTimerDlg
+      {32824, nullptr},         // CMifareCode
+      {32826, nullptr},         // CHeating
   };
   return table;
 }

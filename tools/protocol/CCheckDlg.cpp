@@ -11,7 +11,9 @@ constexpr int kResult = 1033;
 constexpr size_t kByteLimit = 1023;
 }  // namespace
 
-CCheckDlg::CCheckDlg() : Dialog(131) { OnClicked(kGenerate, [this] { OnGenerate(); }); }
+CCheckDlg::CCheckDlg() : Dialog(131) {
+  OnClicked(kGenerate, [this] { OnGenerate(); });
+}
 
 void CCheckDlg::OnInitDialog() {
   ResetContent(kKind);

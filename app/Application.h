@@ -1,0 +1,27 @@
+// Start-up: the Qt application object, fonts and locale, and the modal run of the main window.
+#pragma once
+
+#include <memory>
+
+class QApplication;
+
+namespace app {
+
+class Application {
+ public:
+  enum class Mode {
+    kDesktop,   // a real display, real timers
+    kHeadless,  // Qt's offscreen platform, timers only ticked by hand (console, tests)
+  };
+
+  Application(int& argc, char** argv, Mode mode);
+  ~Application();
+
+  // Runs the main window modally; returns when it closes.
+  int Run();
+
+ private:
+  std::unique_ptr<QApplication> qt_;
+};
+
+}  // namespace app

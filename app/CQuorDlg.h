@@ -1,0 +1,46 @@
+// The main window: menu 136 over the 500 x 60 banner. It owns every tool dialog for the
+// whole run and opens each in a window of its own.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "banner/CPictureEx.h"
+#include "winsys/Dialog.h"
+
+class CQuorDlg : public winsys::Dialog {
+ public:
+  static constexpr unsigned kBannerMessage = 0x0400 + 100;  // WM_USER + 100
+  static constexpr int kBannerTimer = 1;
+  static constexpr int kAboutCommand = 16;
+  static constexpr int kBannerControl = 1021;
+
+  CQuorDlg();
+  ~CQuorDlg() override;
+
+  // The tool dialog behind menu command `command`, or nullptr.
+  winsys::Dialog* ToolDialog(int command) const;
+
+  int banner_ticks() const { return banner_ticks_; }
+  int banner_state() const { return banner_state_; }
+  const std::string& banner_folder() const { return banner_folder_; }
+  CPictureEx& picture() { return picture_; }
+
+ protected:
+  void OnInitDialog() override;
+  bool OnMenuCommand(int id) override;
+  void OnSysCommand(int id) override;
+  void OnTimer(int id) override;
+  intptr_t OnMessage(unsigned message, uintptr_t wparam, intptr_t lparam) override;
+
+ private:
+  void Launch(int command);
+  void ShowBannerFile();
+
+  std::map<int, std::unique_ptr<winsys::Dialog>> tools_;
+  CPictureEx picture_;
+  int banner_ticks_ = 0;
+  int banner_state_ = 0;  // 0 no answer yet, 1 download failed, 2 banner saved
+  std::string banner_folder_;
+};

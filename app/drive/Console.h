@@ -1,0 +1,49 @@
+// quorkit-drive: runs a script of user actions against the program on Qt's offscreen
+// platform and prints what the windows show.
+#pragma once
+
+#include <QObject>
+#include <string>
+#include <vector>
+
+#include "winsys/Prompt.h"
+
+class CQuorDlg;
+namespace winsys {
+class Dialog;
+}
+
+namespace drive {
+
+// JSON string literal of UTF-8 text ("\r\n" and trailing blanks kept exactly).
+std::string JsonString(const std::string& text);
+
+class Console : public QObject {
+ public:
+  Console(std::vector<std::string> lines, CQuorDlg* main_dialog);
+  ~Console() override;
+
+  // Queues the first command; the script then runs inside the main window's event loop.
+  void Start();
+  int exit_status() const { return failed_ ? 2 : 0; }
+
+ private:
+  void ScheduleStep();
+  void Step();
+  void Execute(const std::string& line);
+  void Error(const std::string& what);
+  bool RequireControl(int id);
+  void Finish();
+
+  std::vector<std::string> lines_;
+  size_t next_ = 0;
+  bool pending_ = false;
+  bool finished_ = false;
+  bool failed_ = false;
+  CQuorDlg* main_;
+  winsys::Dialog* current_;
+  std::vector<winsys::Dialog*> before_modal_;
+  winsys::ScriptedPrompter prompter_;
+};
+
+}  // namespace drive
