@@ -93,6 +93,8 @@ double ReadDecimalDouble(const std::string& text, size_t* consumed) {
   return std::strtod(number.c_str(), nullptr);
 }
 
-double ReadDouble(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
+double ReadDouble(const std::string& text) {
+  return std::strtod(text.c_str(), nullptr);
+}
 
 }  // namespace base

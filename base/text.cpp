@@ -21,7 +21,9 @@ size_t Utf8Length(unsigned char lead) {
 }
 
 // Length of the CP936 character that starts with `lead`.
-size_t Cp936Length(unsigned char lead) { return lead >= 0x81 && lead <= 0xFE ? 2 : 1; }
+size_t Cp936Length(unsigned char lead) {
+  return lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+}
 
 // Converts with iconv; on a sequence that cannot be converted, writes "?" and skips one
 // character of the source as measured by `char_length`.

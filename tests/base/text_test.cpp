@@ -11,8 +11,12 @@ TEST(Trim, StripsWhiteSpaceAtBothEnds) {
 }
 
 TEST(Cp936, ConvertsBothWaysAndReplacesWhatItLacks) {
-  EXPECT_EQ(base::ToCp936("中A"), "\xD6\xD0" "A");
-  EXPECT_EQ(base::FromCp936("\xD6\xD0" "A"), "中A");
+  EXPECT_EQ(base::ToCp936("中A"),
+            "\xD6\xD0"
+            "A");
+  EXPECT_EQ(base::FromCp936("\xD6\xD0"
+                            "A"),
+            "中A");
   // An emoji has no CP936 code; a malformed UTF-8 byte neither.
   EXPECT_EQ(base::ToCp936("a\xF0\x9F\x98\x80z"), "a?z");
   EXPECT_EQ(base::ToCp936("a\xFFz"), "a?z");

@@ -64,13 +64,17 @@ uint16_t TelecomChecksum(const uint8_t* data, size_t size) {
 
 namespace {
 
-std::string OneByte(unsigned value) { return base::Format("0x%.2X(%d)", value, value); }
+std::string OneByte(unsigned value) {
+  return base::Format("0x%.2X(%d)", value, value);
+}
 
 std::string TwoBytes(unsigned first, unsigned second) {
   return base::Format("0x%.2X(%d) 0x%.2X(%d)", first, first, second, second);
 }
 
-std::string HighFirst(uint16_t value) { return TwoBytes(value >> 8, value & 0xFF); }
+std::string HighFirst(uint16_t value) {
+  return TwoBytes(value >> 8, value & 0xFF);
+}
 
 }  // namespace
 

@@ -15,9 +15,15 @@ std::string Text(int kind, const std::string& hex) {
 TEST(Checksum, AllKindsOverTheStandardCheckString) {
   const std::string input = "31 32 33 34 35 36 37 38 39";
   const char* expected[] = {
-      "0xDD(221)",          "0x23(35)",           "0x01(1) 0xDD(221)",
-      "0xFE(254) 0x23(35)", "数据格式错误：第一个字节不是7E", "0xA1(161)",
-      "0x37(55) 0x4B(75)",  "0x6F(111) 0x91(145)", "0x31(49) 0xC3(195)",
+      "0xDD(221)",
+      "0x23(35)",
+      "0x01(1) 0xDD(221)",
+      "0xFE(254) 0x23(35)",
+      "数据格式错误：第一个字节不是7E",
+      "0xA1(161)",
+      "0x37(55) 0x4B(75)",
+      "0x6F(111) 0x91(145)",
+      "0x31(49) 0xC3(195)",
   };
   for (int kind = 0; kind < protocol::kChecksumKindCount; ++kind) {
     EXPECT_EQ(Text(kind, input), expected[kind]) << kind;
@@ -48,7 +54,8 @@ TEST(Checksum, OtherInputs) {
       {0, "FF FF", "0xFE(254)"},
       {1, "FF FF", "0x02(2)"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Text(c.kind, c.input), c.result) << c.kind << " " << c.input;
+  for (const auto& c : cases)
+    EXPECT_EQ(Text(c.kind, c.input), c.result) << c.kind << " " << c.input;
 }
 
 TEST(Checksum, Crc16ModbusOfAFrameEndingInItsCrcIsZero) {

@@ -20,9 +20,18 @@ TEST(ReadHexBytes, Table) {
     const char* text;
     const char* bytes;
   } cases[] = {
-      {"", ""},         {"1", ""},           {"01 22", "01 22 "}, {"0122", "01 22 "},
-      {"01,22", "01 22 "}, {"1 22", "22 "},  {"012", "01 "},      {"12 3", "12 "},
-      {"ab cD", "AB CD "}, {"0x12, 0x34", "12 34 "}, {"GG 12", "12 "}, {"1G2", ""},
+      {"", ""},
+      {"1", ""},
+      {"01 22", "01 22 "},
+      {"0122", "01 22 "},
+      {"01,22", "01 22 "},
+      {"1 22", "22 "},
+      {"012", "01 "},
+      {"12 3", "12 "},
+      {"ab cD", "AB CD "},
+      {"0x12, 0x34", "12 34 "},
+      {"GG 12", "12 "},
+      {"1G2", ""},
       {"\t0a\r\n0B", "0A 0B "},
   };
   for (const auto& c : cases) EXPECT_EQ(Read(c.text), c.bytes) << c.text;
@@ -51,7 +60,9 @@ TEST(ReadHexBytes, ScansDoubleByteCharactersByTheirCodePageBytes) {
   // A trail byte in the lower-case letter range is not upper-cased: "乧" is 81 63 ('c').
   EXPECT_EQ(Read("乧1 2"), "");
   // A character CP936 lacks becomes "?", a separator.
-  EXPECT_EQ(Read("1\xF0\x9F\x98\x80" "2"), "");
+  EXPECT_EQ(Read("1\xF0\x9F\x98\x80"
+                 "2"),
+            "");
 }
 
 TEST(ReadHexWordAndByte, Table) {
