@@ -1,0 +1,138 @@
+#include "tools/circuit/resdivider.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "base/cnum.h"
+#include "base/format.h"
+#include "base/text.h"
+
+namespace circuit {
+
+namespace {
+
+struct Given {
+  bool present;
+  double value;
+};
+
+Given Read(const std::string& field) {
+  const std::string trimmed = base::Trim(field);
+  return {!trimmed.empty(), base::ReadDecimalDouble(trimmed)};
+}
+
+}  // namespace
+
+std::optional<DividerSolution> SolveDivider(const DividerFields& fields) {
+  const Given given[] = {Read(fields.u), Read(fields.ux), Read(fields.r1), Read(fields.r2)};
+  int missing = -1;
+  for (int n = 0; n < 4; ++n) {
+    if (given[n].present) continue;
+    if (missing >= 0) return std::nullopt;
+    missing = n;
+  }
+  if (missing < 0) return std::nullopt;
+
+  double u = given[0].value, ux = given[1].value, r1 = given[2].value, r2 = given[3].value;
+  double value = 0;
+  switch (static_cast<DividerField>(missing)) {
+    case DividerField::kU:
+      if (r2 == 0) return std::nullopt;
+      value = u = ux * (r1 + r2) / r2;
+      break;
+    case DividerField::kUx:
+      if (r1 + r2 == 0) return std::nullopt;
+      value = ux = u * r2 / (r1 + r2);
+      break;
+    case DividerField::kR1:
+      if (ux == 0 || u <= ux) return std::nullopt;
+      value = r1 = r2 * (u - ux) / ux;
+      break;
+    case DividerField::kR2:
+      if (ux == 0 || u <= ux) return std::nullopt;
+      value = r2 = r1 * ux / (u - ux);
+      break;
+  }
+
+  DividerSolution solution{static_cast<DividerField>(missing), base::Format("%f", value),
+                           std::nullopt};
+  // R1 = -R2 (not only both 0) would divide by zero.
+  if (r1 + r2 != 0) {
+    const double current = u / (r1 + r2);
+    solution.power = base::Format("R1功率: %f(W)\r\nR2功率: %f(W) \r\n电流I  : %f(A)\r\n",
+                                  r1 * current * current, r2 * current * current, current);
+  }
+  return solution;
+}
+
+std::array<double, kNearestCount> NearestValues(Series series, double x) {
+  std::array<double, kNearestCount> nearest{};
+  for (double mantissa : Mantissas(series)) {
+    double value = mantissa;
+    for (int k = 0; k < kDecades; ++k, value *= 10) {
+      const double distance = std::fabs(x - value);
+      int place = 0;
+      while (place < kNearestCount && !(std::fabs(nearest[place] - x) > distance)) ++place;
+      if (place == kNearestCount) continue;
+      for (int i = kNearestCount - 1; i > place; --i) nearest[i] = nearest[i - 1];
+      nearest[place] = value;
+    }
+  }
+  return nearest;
+}
+
+std::optional<std::string> NearestValuesText(Series series, const std::string& field) {
+  if (field.empty()) return std::nullopt;
+  const double x = base::ReadDecimalDouble(field);
+  std::string text;
+  const std::array<double, kNearestCount> nearest = NearestValues(series, x);
+  for (int n = 0; n < kNearestCount; ++n) {
+    text += base::Format("%d.电阻型号：%f\r\n  误差:%f\r\n\r\n", n + 1, nearest[n],
+                         std::fabs(x - nearest[n]));
+  }
+  return text;
+}
+
+std::optional<int> ChooseDividerR1(double r2_min, double r2_max) {
+  if (!(r2_min < r2_max && r2_max > 0 && r2_min > 0) || !std::isfinite(r2_max)) {
+    return std::nullopt;
+  }
+  // The swing of every R is computed in blocks first: the divisions then vectorise, and
+  // the scan for the first largest value stays exact.
+  constexpr int kLast = 9999999;
+  constexpr int kBlock = 1024;
+  double swing[kBlock];
+  int best = 1;
+  double best_swing = -std::numeric_limits<double>::infinity();
+  for (int start = 1; start <= kLast; start += kBlock) {
+    const int count = std::min(kBlock, kLast - start + 1);
+    const double first = start;
+    for (int n = 0; n < count; ++n) {
+      const double r = first + n;
+      swing[n] = r2_max / (r + r2_max) - r2_min / (r + r2_min);
+    }
+    for (int n = 0; n < count; ++n) {
+      if (swing[n] > best_swing) {
+        best_swing = swing[n];
+        best = start + n;
+      }
+    }
+  }
+  return best;
+}
+
+std::string DividerChoiceText(const std::string& r2_min_field, const std::string& r2_max_field,
+                              const std::string& supply_field) {
+  const double r2_min = base::ReadDecimalDouble(r2_min_field);
+  const double r2_max = base::ReadDecimalDouble(r2_max_field);
+  const std::optional<int> r1 = ChooseDividerR1(r2_min, r2_max);
+  if (!r1) return "非法输入!";
+  const double supply = base::ReadDecimalDouble(supply_field);
+  const double low = supply * r2_min / (*r1 + r2_min);
+  const double high = supply * r2_max / (*r1 + r2_max);
+  return base::Format("R1=%d(Ω) 时Ux变化范围最大\r\nUx电压范围:%f(V) ~ %f (V)\r\nUx变化量(V):%f",
+                      *r1, low, high, high - low);
+}
+
+}  // namespace circuit
