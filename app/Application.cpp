@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <clocale>
+#include <cstdio>
 
 #include "app/CQuorDlg.h"
 #include "winsys/Dialog.h"
@@ -11,10 +12,25 @@
 
 namespace app {
 
+namespace {
+
+// The offscreen platform reports every window-manager request it cannot honour (raise,
+// size hints); those say nothing about the program.
+void HeadlessMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.startsWith(QLatin1String("This plugin does not support")) ||
+      text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) {
+    return;
+  }
+  std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toLocal8Bit().constData());
+}
+
+}  // namespace
+
 Application::Application(int& argc, char** argv, Mode mode) {
   if (mode == Mode::kHeadless) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     winsys::SetManualTimers(true);
+    qInstallMessageHandler(HeadlessMessages);
   }
   qt_ = std::make_unique<QApplication>(argc, argv);
   QApplication::setApplicationName("quorkit");

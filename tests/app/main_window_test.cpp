@@ -1,0 +1,241 @@
+// The main window through the winsys seam: menu, launch rule, About box, banner hand-over.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
+
+#include "app/CQuorDlg.h"
+#include "app/ToolTable.h"
+#include "app/history.h"
+#include "app/version.h"
+#include "winsys/DialogWindow.h"
+#include "winsys/Prompt.h"
+
+namespace {
+
+class MainWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(data_home_.isValid());
+    setenv("XDG_DATA_HOME", data_home_.path().toUtf8().constData(), 1);
+    winsys::InstallPrompter(&prompter_);
+  }
+  void TearDown() override {
+    winsys::InstallPrompter(nullptr);
+    winsys::SetModalObserver(nullptr);
+    app::UseProgramVersionRecord();
+  }
+
+  // Writes a 500 x 60 picture of one colour as the downloaded banner file.
+  std::string WriteBannerFile(CQuorDlg& main, QRgb colour, const char* format = "BMP") {
+    QImage image(500, 60, QImage::Format_RGB32);
+    image.fill(colour);
+    const std::string path = main.banner_folder() + "/veytoolad.gif";
+    EXPECT_TRUE(image.save(QString::fromStdString(path), format));
+    return path;
+  }
+
+  QTemporaryDir data_home_;
+  winsys::ScriptedPrompter prompter_;
+};
+
+TEST_F(MainWindowTest, MenuHoldsTheFourGroupsInOrder) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  auto* bar = main.Window()->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  QStringList titles;
+  int entries = 0;
+  for (QAction* group : bar->actions()) {
+    titles << group->text();
+    entries += static_cast<int>(group->menu()->actions().size());
+  }
+  EXPECT_EQ(titles, (QStringList{"通信协议", "电路设计", "单片机", "工程"}));
+  EXPECT_EQ(entries, 23);
+  QStringList first;
+  for (QAction* item : bar->actions().at(0)->menu()->actions()) first << item->text();
+  EXPECT_EQ(first, (QStringList{"Modbus协议指令生成器", "电总协议指令生成器", "数值存储码转换器",
+                                "十进制/十六进制字符转换器", "数据包校验码生成器",
+                                "Hex到Bin文件转换器", "串口文件下发器", "操作符两边互换器"}));
+  EXPECT_EQ(bar->actions().at(3)->menu()->actions().at(0)->text(), "热水");
+}
+
+TEST_F(MainWindowTest, EntriesOfToolsNotBuiltAreDisabled) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  for (const app::ToolEntry& entry : app::ToolTable()) {
+    EXPECT_EQ(main.IsMenuCommandEnabled(entry.command), entry.make != nullptr) << entry.command;
+    if (!entry.make) EXPECT_FALSE(main.RunMenuCommand(entry.command));
+  }
+  EXPECT_TRUE(main.IsMenuCommandEnabled(1015));
+}
+
+TEST_F(MainWindowTest, CaptionAndClientSize) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  EXPECT_EQ(main.GetCaption(), "QuorKit V2.7.4 - www.quorkit.example");
+  EXPECT_EQ(main.Window()->Client()->size(), QSize(500, 60));
+  EXPECT_EQ(main.Window()->Control(CQuorDlg::kBannerControl)->geometry(), QRect(0, 0, 500, 60));
+}
+
+TEST_F(MainWindowTest, CaptionWithoutVersionRecord) {
+  app::UseVersionRecord(nullptr);
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  EXPECT_EQ(main.GetCaption(), "  - ");
+}
+
+TEST_F(MainWindowTest, ToolWindowIsCreatedOnceAndKeepsWhatWasTyped) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  winsys::Dialog* tool = main.ToolDialog(1015);
+  ASSERT_NE(tool, nullptr);
+  EXPECT_FALSE(tool->HasWindow());
+  ASSERT_TRUE(main.RunMenuCommand(1015));
+  winsys::DialogWindow* window = tool->Window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(tool->IsWindowVisible());
+  EXPECT_EQ(window->parentWidget(), main.Window());
+  ASSERT_TRUE(main.RunMenuCommand(1015));
+  EXPECT_EQ(tool->Window(), window);
+
+  tool->TypeText(1001, "01 03 00 00 00 01");
+  tool->Select(1049, 6);
+  tool->Close();
+  EXPECT_FALSE(tool->IsWindowVisible());
+  EXPECT_EQ(tool->Window(), window);
+  ASSERT_TRUE(main.RunMenuCommand(1015));
+  EXPECT_TRUE(tool->IsWindowVisible());
+  EXPECT_EQ(tool->GetText(1001), "01 03 00 00 00 01");
+  EXPECT_EQ(tool->GetCurSel(1049), 6);
+  tool->Click(1032);
+  EXPECT_EQ(tool->GetText(1033), "0x84(132) 0x0A(10)");
+}
+
+TEST_F(MainWindowTest, AboutBoxOpensModallyForEveryValueOfItsCommand) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  int opened = 0;
+  std::string caption, version, history, copyright;
+  winsys::SetModalObserver([&](winsys::Dialog* dialog, bool open) {
+    if (!open) return;
+    ++opened;
+    EXPECT_TRUE(dialog->Window()->isModal());
+    caption = dialog->GetCaption();
+    version = dialog->GetText(1014);
+    history = dialog->GetText(1015);
+    copyright = dialog->GetText(1016);
+    QTimer::singleShot(0, [dialog] { dialog->Close(); });
+  });
+  main.SysCommand(16);
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(caption, "关于本程序");
+  EXPECT_EQ(version, "QuorKit V2.7.4(20241001)");
+  EXPECT_EQ(history, app::VersionHistory());
+  EXPECT_EQ(copyright, "Copyright (C) 2014-2024 quorkit.example");
+  main.SysCommand(0x1F);
+  EXPECT_EQ(opened, 2);
+  main.SysCommand(0x20);
+  main.SysCommand(0xF060);
+  EXPECT_EQ(opened, 2);
+}
+
+TEST_F(MainWindowTest, AboutBoxWithoutVersionRecord) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  app::UseVersionRecord(nullptr);
+  std::string version = "unset", copyright = "unset";
+  winsys::SetModalObserver([&](winsys::Dialog* dialog, bool open) {
+    if (!open) return;
+    version = dialog->GetText(1014);
+    copyright = dialog->GetText(1016);
+    QTimer::singleShot(0, [dialog] { dialog->Close(); });
+  });
+  main.SysCommand(16);
+  EXPECT_EQ(version, " ()");
+  EXPECT_EQ(copyright, "");
+}
+
+TEST_F(MainWindowTest, BuiltInBannerIsDrawnAtStart) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  EXPECT_TRUE(main.picture().IsCanvasReady());
+  EXPECT_EQ(main.picture().PictureWidth(), 500);
+  EXPECT_EQ(main.picture().PictureHeight(), 60);
+  EXPECT_EQ(main.banner_state(), 0);
+  EXPECT_EQ(main.banner_ticks(), 0);
+  EXPECT_TRUE(main.HasTimer(CQuorDlg::kBannerTimer));
+}
+
+TEST_F(MainWindowTest, SavedBannerReplacesTheBuiltInOneAtTheTenthTick) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  WriteBannerFile(main, qRgb(0x12, 0x34, 0x56));
+  const winsys::Rgb built_in = main.picture().CanvasPixel(1, 1);
+  // The worker reports from its own thread and waits until the window has taken it.
+  std::thread worker([&main] { main.SendMessage(CQuorDlg::kBannerMessage, 1, 0); });
+  while (main.banner_state() == 0) QCoreApplication::processEvents();
+  worker.join();
+  EXPECT_EQ(main.banner_state(), 2);
+  for (int tick = 1; tick <= 9; ++tick) {
+    main.TickTimer(CQuorDlg::kBannerTimer);
+    EXPECT_EQ(main.banner_ticks(), tick);
+    EXPECT_EQ(main.picture().CanvasPixel(1, 1), built_in);
+  }
+  main.TickTimer(CQuorDlg::kBannerTimer);
+  EXPECT_EQ(main.picture().CanvasPixel(1, 1), 0x123456u);
+  EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer));
+  EXPECT_EQ(main.banner_ticks(), 9);
+}
+
+TEST_F(MainWindowTest, FailedDownloadFallsBackToAnEarlierFileOrKeepsTheBuiltIn) {
+  {
+    CQuorDlg main;
+    ASSERT_TRUE(main.Create(nullptr));
+    const winsys::Rgb built_in = main.picture().CanvasPixel(1, 1);
+    for (int tick = 0; tick < 12; ++tick) main.TickTimer(CQuorDlg::kBannerTimer);
+    EXPECT_TRUE(main.HasTimer(CQuorDlg::kBannerTimer));  // no answer yet: keeps looking
+    main.SendMessage(CQuorDlg::kBannerMessage, 0, 0);
+    main.TickTimer(CQuorDlg::kBannerTimer);  // no file left by an earlier run
+    EXPECT_EQ(main.banner_state(), 1);
+    EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer));
+    EXPECT_EQ(main.picture().CanvasPixel(1, 1), built_in);
+  }
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  WriteBannerFile(main, qRgb(0xAB, 0xCD, 0xEF));
+  main.SendMessage(CQuorDlg::kBannerMessage, 0, 0);
+  for (int tick = 0; tick < 10; ++tick) main.TickTimer(CQuorDlg::kBannerTimer);
+  EXPECT_EQ(main.picture().CanvasPixel(1, 1), 0xABCDEFu);
+  EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer));
+}
+
+TEST_F(MainWindowTest, UndecodableBannerFileEmptiesTheBannerArea) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  std::ofstream(main.banner_folder() + "/veytoolad.gif", std::ios::binary) << "not a picture";
+  main.SendMessage(CQuorDlg::kBannerMessage, 1, 0);
+  for (int tick = 0; tick < 10; ++tick) main.TickTimer(CQuorDlg::kBannerTimer);
+  EXPECT_FALSE(main.picture().IsCanvasReady());
+  EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer));
+}
+
+TEST_F(MainWindowTest, MissingBannerFileKeepsTheBuiltInBanner) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  main.SendMessage(CQuorDlg::kBannerMessage, 1, 0);
+  for (int tick = 0; tick < 10; ++tick) main.TickTimer(CQuorDlg::kBannerTimer);
+  EXPECT_TRUE(main.picture().IsCanvasReady());
+  EXPECT_EQ(main.picture().PictureWidth(), 500);
+  EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer));
+}
+
+}  // namespace
