@@ -9,8 +9,6 @@
 
 namespace circuit {
 
-const char kParallelHint[] = "Rx对应输入阻值为空表示高阻，未连接！";
-
 std::optional<std::string> ParallelResistance(const std::vector<std::string>& fields) {
   bool any = false;
   double conductance = 0;

@@ -7,9 +7,6 @@
 
 namespace circuit {
 
-// The hint the result field shows before the first computation.
-extern const char kParallelHint[];
-
 // Result text for the resistor fields as typed; an empty field (after trimming) is a
 // resistor that is not connected. nullopt when no field holds anything.
 std::optional<std::string> ParallelResistance(const std::vector<std::string>& fields);
