@@ -1,5 +1,8 @@
 #include "app/ToolTable.h"
 
+#include "tools/circuit/CFindResDlg.h"
+#include "tools/circuit/CRes2Dlg.h"
+#include "tools/circuit/CResDlg.h"
 #include "tools/protocol/CCheckDlg.h"
 
 namespace app {
@@ -23,9 +26,9 @@ const std::vector<ToolEntry>& ToolTable() {
       {1015, Make<CCheckDlg>},  // CCheckDlg
       {32805, nullptr},         // CFileDownDlg
       {32822, nullptr},         // CEqSwitch
-      {32783, nullptr},         // CFindResDlg
-      {32785, nullptr},         // CResDlg
-      {32797, nullptr},         // CRes2Dlg
+      {32783, Make<CFindResDlg>},  // CFindResDlg
+      {32785, Make<CResDlg>},  // CResDlg
+      {32797, Make<CRes2Dlg>},  // CRes2Dlg
       {32784, nullptr},         // CCapDlg
       {32799, nullptr},         // CCrDlg
       {32807, nullptr},         // CPowerDlg
