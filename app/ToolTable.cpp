@@ -4,6 +4,11 @@
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
 #include "tools/protocol/CCheckDlg.h"
+#include "tools/protocol/CDEC2HEXDlg.h"
+#include "tools/protocol/CEqSwitch.h"
+#include "tools/protocol/CModBusDlg.h"
+#include "tools/protocol/CPostADlg.h"
+#include "tools/protocol/CToolsDlg.h"
 
 namespace app {
 
@@ -19,13 +24,13 @@ std::unique_ptr<winsys::Dialog> Make() {
 const std::vector<ToolEntry>& ToolTable() {
   // One line per tool; a tool not built yet has no factory and its menu entry is disabled.
   static const std::vector<ToolEntry> table = {
-      {1000, nullptr},          // CModBusDlg
-      {1004, nullptr},          // CPostADlg
-      {1009, nullptr},          // CToolsDlg
-      {1014, nullptr},          // CDEC2HEXDlg
+      {1000, Make<CModBusDlg>},  // CModBusDlg
+      {1004, Make<CPostADlg>},  // CPostADlg
+      {1009, Make<CToolsDlg>},  // CToolsDlg
+      {1014, Make<CDEC2HEXDlg>},  // CDEC2HEXDlg
       {1015, Make<CCheckDlg>},  // CCheckDlg
       {32805, nullptr},         // CFileDownDlg
-      {32822, nullptr},         // CEqSwitch
+      {32822, Make<CEqSwitch>},  // CEqSwitch
       {32783, Make<CFindResDlg>},  // CFindResDlg
       {32785, Make<CResDlg>},  // CResDlg
       {32797, Make<CRes2Dlg>},  // CRes2Dlg
