@@ -90,8 +90,9 @@ void DialogWindow::Build(const DialogTemplate& tmpl) {
   units_.base_x = (letters_width / 26 + 1) / 2;
   units_.base_y = metrics.height();
 
-  Qt::WindowFlags flags =
-      Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+  // A window with a task-bar entry of its own must not be a transient dialog of its owner.
+  Qt::WindowFlags flags = (tmpl.Has("appwindow") ? Qt::Window : Qt::Dialog) |
+                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
   if (tmpl.Has("minimizebox")) flags |= Qt::WindowMinimizeButtonHint;
   setWindowFlags(flags);
 
