@@ -12,23 +12,38 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// Length of the UTF-8 sequence that starts with `lead` (1 for a stray byte).
-size_t Utf8Length(unsigned char lead) {
-  if (lead >= 0xF0 && lead <= 0xF4) return 4;
-  if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
-  if (lead >= 0xC2) return 2;
-  return 1;
+// Length of the (possibly malformed) UTF-8 sequence at `at`: the lead byte and only the
+// continuation bytes that follow it, so a broken sequence never swallows the next character.
+size_t Utf8Length(const char* at, size_t left) {
+  const unsigned char lead = static_cast<unsigned char>(*at);
+  size_t expected = 1;
+  if (lead >= 0xF0 && lead <= 0xF4) {
+    expected = 4;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    expected = 3;
+  } else if (lead >= 0xC2 && lead <= 0xDF) {
+    expected = 2;
+  }
+  size_t length = 1;
+  while (length < expected && length < left &&
+         (static_cast<unsigned char>(at[length]) & 0xC0) == 0x80) {
+    ++length;
+  }
+  return length;
 }
 
-// Length of the CP936 character that starts with `lead`.
-size_t Cp936Length(unsigned char lead) {
-  return lead >= 0x81 && lead <= 0xFE ? 2 : 1;
+// Length of the CP936 character at `at`: two bytes only where a valid trail byte follows.
+size_t Cp936Length(const char* at, size_t left) {
+  const unsigned char lead = static_cast<unsigned char>(at[0]);
+  if (lead < 0x81 || lead > 0xFE || left < 2) return 1;
+  const unsigned char trail = static_cast<unsigned char>(at[1]);
+  return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
 }
 
 // Converts with iconv; on a sequence that cannot be converted, writes "?" and skips one
 // character of the source as measured by `char_length`.
 std::string Convert(const char* to, const char* from, const std::string& in,
-                    size_t (*char_length)(unsigned char)) {
+                    size_t (*char_length)(const char*, size_t)) {
   iconv_t cd = iconv_open(to, from);
   if (cd == reinterpret_cast<iconv_t>(-1)) return in;
   std::string out;
@@ -44,8 +59,7 @@ std::string Convert(const char* to, const char* from, const std::string& in,
     if (result != static_cast<size_t>(-1)) break;
     if (errno == E2BIG) continue;
     // EILSEQ or EINVAL: replace one source character.
-    size_t skip = char_length(static_cast<unsigned char>(*src));
-    if (skip > src_left) skip = src_left;
+    const size_t skip = char_length(src, src_left);
     src += skip;
     src_left -= skip;
     out.push_back('?');

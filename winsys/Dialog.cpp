@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <QTextDocument>
 #include <QThread>
 #include <algorithm>
 #include <map>
@@ -43,8 +44,11 @@ QString ToEditText(const std::string& text) {
   out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return out;
 }
-std::string FromEditText(const QString& text) {
-  QString out = text;
+// Raw text keeps non-breaking spaces, which plain-text export would turn into blanks.
+std::string FromEditText(const QPlainTextEdit& edit) {
+  QString out = edit.document()->toRawText();
+  out.replace(QChar::ParagraphSeparator, QChar('\n'));
+  out.replace(QChar::LineSeparator, QChar('\n'));
   out.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
   return FromQt(out);
 }
@@ -170,7 +174,7 @@ std::string Dialog::GetText(int id) const {
   if (!window_) return std::string();
   QWidget* widget = window_->Control(id);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) return FromQt(edit->text());
-  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) return FromEditText(edit->toPlainText());
+  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) return FromEditText(*edit);
   if (auto* label = qobject_cast<QLabel*>(widget)) return FromQt(label->text());
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return FromQt(button->text());
   if (auto* box = qobject_cast<QGroupBox*>(widget)) return FromQt(box->title());

@@ -74,6 +74,8 @@ TEST(WinsysDialog, EditsAndLists) {
   dialog.TypeText(20, "abc");
   dialog.SetText(21, "one\r\ntwo\r\n");
   EXPECT_EQ(dialog.GetText(21), "one\r\ntwo\r\n");
+  dialog.SetText(21, "a\u00A0b\r\n\r\n");
+  EXPECT_EQ(dialog.GetText(21), "a\u00A0b\r\n\r\n");
   for (const char* item : {"x", "y", "z"}) dialog.AddString(30, item);
   EXPECT_EQ(dialog.GetCurSel(30), -1);
   EXPECT_EQ(dialog.GetItems(30), (std::vector<std::string>{"x", "y", "z"}));
