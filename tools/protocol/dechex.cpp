@@ -2,39 +2,33 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
+#include "base/text.h"
 
 namespace protocol {
 
 namespace {
 
-constexpr size_t kDecimalCharLimit = 2047;
+constexpr size_t kDecimalByteLimit = 2047;
 constexpr size_t kHexDigitLimit = 10;
 
-bool IsUtf8Continuation(char c) {
-  return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
-// Byte length of the first `max_chars` characters.
-size_t Utf8PrefixLength(const std::string& text, size_t max_chars) {
-  size_t chars = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (IsUtf8Continuation(text[i])) continue;
-    if (chars == max_chars) return i;
-    ++chars;
+// Lower-cases ASCII letters, leaving both bytes of every double-byte character alone
+// (a trail byte may itself lie in the ASCII letter range).
+std::string LowerCp936(std::string bytes) {
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (c >= 0x81 && c <= 0xFE && i + 1 < bytes.size()) {
+      ++i;
+    } else if (c >= 'A' && c <= 'Z') {
+      bytes[i] = static_cast<char>(c - 'A' + 'a');
+    }
   }
-  return text.size();
+  return bytes;
 }
 
-size_t Utf8CharCount(const std::string& text) {
-  size_t chars = 0;
-  for (const char c : text) chars += IsUtf8Continuation(c) ? 0 : 1;
-  return chars;
-}
-
+// After lower-casing, so an upper-case trail byte is no digit but a lower-case one is.
 int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
 
@@ -45,18 +39,21 @@ void DropFinalComma(std::string* out) {
 
 }  // namespace
 
-std::vector<int32_t> DecimalRuns(const std::string& text, size_t max_chars) {
-  const size_t end = Utf8PrefixLength(text, max_chars);
+std::vector<int32_t> DecimalRuns(const std::string& text, size_t max_bytes) {
+  // The limit counts code page 936 bytes; digits are single bytes there (no trail byte is
+  // below 40h), so the runs themselves read the same in either form.
+  std::string bytes = base::ToCp936(text);
+  if (bytes.size() > max_bytes) bytes.resize(max_bytes);
   std::vector<int32_t> values;
   size_t run_start = 0;
   bool in_run = false;
-  for (size_t i = 0; i <= end; ++i) {
-    const bool digit = i < end && text[i] >= '0' && text[i] <= '9';
+  for (size_t i = 0; i <= bytes.size(); ++i) {
+    const bool digit = i < bytes.size() && bytes[i] >= '0' && bytes[i] <= '9';
     if (digit && !in_run) {
       run_start = i;
       in_run = true;
     } else if (!digit && in_run) {
-      values.push_back(base::ReadLong(text.substr(run_start, i - run_start)));
+      values.push_back(base::ReadLong(bytes.substr(run_start, i - run_start)));
       in_run = false;
     }
   }
@@ -66,7 +63,7 @@ std::vector<int32_t> DecimalRuns(const std::string& text, size_t max_chars) {
 std::optional<std::string> DecimalToHexText(const std::string& text, bool prefix, bool commas) {
   if (text.empty()) return std::nullopt;
   std::string out;
-  for (const int32_t value : DecimalRuns(text, kDecimalCharLimit)) {
+  for (const int32_t value : DecimalRuns(text, kDecimalByteLimit)) {
     out += base::Format(prefix ? "0x%.2x " : "%.2x ", static_cast<unsigned>(value));
     if (commas) out += ',';
   }
@@ -75,7 +72,8 @@ std::optional<std::string> DecimalToHexText(const std::string& text, bool prefix
 }
 
 std::optional<std::string> HexToDecimalText(const std::string& text, bool commas) {
-  if (Utf8CharCount(text) < 2) return std::nullopt;
+  const std::string bytes = LowerCp936(base::ToCp936(text));
+  if (bytes.size() < 2) return std::nullopt;
   std::string out;
   uint64_t value = 0;
   size_t digits = 0;       // significant digits taken into `value`
@@ -89,14 +87,14 @@ std::optional<std::string> HexToDecimalText(const std::string& text, bool commas
     digits = 0;
     zero_seen = false;
   };
-  for (const char c : text) {
+  for (const char c : bytes) {
     const int digit = HexDigitValue(c);
     if (digits == 0) {
       if (c == '0') {
         zero_seen = true;
         continue;
       }
-      if (c == 'x' || c == 'X') {
+      if (c == 'x') {
         // The zero before it was a prefix, not a number.
         zero_seen = false;
         continue;

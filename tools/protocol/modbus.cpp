@@ -11,7 +11,7 @@ namespace protocol {
 
 namespace {
 
-constexpr size_t kDecimalCharLimit = 1023;
+constexpr size_t kDecimalByteLimit = 1023;
 
 void AppendHeader(std::vector<uint8_t>* frame, uint8_t address, uint8_t function, uint16_t start,
                   uint16_t count) {
@@ -62,7 +62,7 @@ std::string WriteRequestText(const ModbusFields& fields, const std::string& data
 std::optional<std::string> DecimalRunsToHex(const std::string& text) {
   if (text.empty()) return std::nullopt;
   std::string out;
-  for (const int32_t value : DecimalRuns(text, kDecimalCharLimit)) {
+  for (const int32_t value : DecimalRuns(text, kDecimalByteLimit)) {
     out += base::Format("%.2X ", static_cast<unsigned>(value));
   }
   return out;

@@ -34,8 +34,8 @@ struct ModbusFields {
 std::string ReadRequestText(const ModbusFields& fields);
 std::string WriteRequestText(const ModbusFields& fields, const std::string& data);
 
-// Every run of decimal digits among the first 1023 characters as "%.2X ". nullopt for
-// empty text (the result field keeps its text).
+// Every run of decimal digits among the first 1023 bytes of the code page 936 form of
+// `text` as "%.2X ". nullopt for empty text (the result field keeps its text).
 std::optional<std::string> DecimalRunsToHex(const std::string& text);
 
 // `text` unchanged, followed by " %.2X %.2X": the CRC-16/MODBUS of its hex bytes (at most

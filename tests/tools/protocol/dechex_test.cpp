@@ -31,8 +31,12 @@ TEST(DecimalToHex, Table) {
   EXPECT_EQ(protocol::DecimalToHexText("", true, true), std::nullopt);
 }
 
-TEST(DecimalToHex, ReadsTheFirst2047Characters) {
+TEST(DecimalToHex, ReadsTheFirst2047BytesOfTheCp936Text) {
   EXPECT_EQ(protocol::DecimalToHexText(std::string(2045, ' ') + "1234", false, false), "0c ");
+  // A Chinese character is two bytes there: 1020 of them leave room for 7 digits.
+  std::string wide;
+  for (int i = 0; i < 1020; ++i) wide += "中";
+  EXPECT_EQ(protocol::DecimalToHexText(wide + "12345678", false, false), "12d687 ");
 }
 
 TEST(DecimalRuns, SaturateAndSeparate) {
@@ -82,9 +86,13 @@ TEST(HexToDecimal, Table) {
       {",,", true, ""},
       {"0,0,1", false, "0 0 1 "},
       {"0x00,0x01", false, "0 1 "},
-      // Only ASCII digits count; other characters separate.
+      // Scanned as CP936 bytes: a lower-case trail byte a to f is a digit, an upper-case
+      // one (letters are lowered only outside double-byte characters) separates.
       {"中12文ab", false, "18 171 "},
-      {"癮12", false, "18 "},
+      {"癮12", false, "2578 "},    // B0 61
+      {"乤", false, "10 "},        // 81 61
+      {"丄1", false, "1 "},        // 81 41
+      {"0x00，1", false, "0 1 "},  // a full-width comma (A3 AC) is no comma
   };
   for (const auto& c : cases) {
     EXPECT_EQ(protocol::HexToDecimalText(c.text, c.commas), c.decimal) << c.text;
@@ -94,8 +102,10 @@ TEST(HexToDecimal, Table) {
 TEST(HexToDecimal, SingleCharacterDoesNothing) {
   EXPECT_EQ(protocol::HexToDecimalText("", false), std::nullopt);
   EXPECT_EQ(protocol::HexToDecimalText("7", false), std::nullopt);
-  EXPECT_EQ(protocol::HexToDecimalText("中", true), std::nullopt);
+  EXPECT_EQ(protocol::HexToDecimalText("€", false), std::nullopt);  // one CP936 byte
   EXPECT_EQ(protocol::HexToDecimalText("7 ", false), "7 ");
+  // Two bytes: converted, and the empty result clears the decimal field.
+  EXPECT_EQ(protocol::HexToDecimalText("中", true), "");
 }
 
 }  // namespace

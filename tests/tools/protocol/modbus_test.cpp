@@ -82,13 +82,15 @@ TEST(Modbus, DecimalRunsToHexLeavesTheResultAloneForEmptyText) {
   EXPECT_EQ(protocol::DecimalRunsToHex(""), std::nullopt);
 }
 
-TEST(Modbus, DecimalRunsToHexReadsTheFirst1023Characters) {
+TEST(Modbus, DecimalRunsToHexReadsTheFirst1023BytesOfTheCp936Text) {
   std::string text(1020, ' ');
   text += "123456";  // cut after "123"
   EXPECT_EQ(protocol::DecimalRunsToHex(text), "7B ");
+  // A Chinese character is two bytes there.
   std::string wide;
-  for (int i = 0; i < 1020; ++i) wide += "中";
+  for (int i = 0; i < 510; ++i) wide += "中";
   EXPECT_EQ(protocol::DecimalRunsToHex(wide + "123456"), "7B ");
+  EXPECT_EQ(protocol::DecimalRunsToHex(wide + "中123456"), "01 ");
 }
 
 TEST(Modbus, AppendModbusCrc) {
