@@ -53,6 +53,9 @@ TEST(StorageCode, ValueToCode) {
       {T::kFloat, "3.40282356e38", false, "FF FF 7F 7F"},
       {T::kFloat, "3.4028236e38", false, "00 00 80 7F"},
       {T::kFloat, "-1e39", false, "00 00 80 FF"},
+      // Read as a double first (1 + 2^-24, a tie), then rounded to even: not 1 + 2^-23.
+      {T::kFloat, "1.00000005960464477539062500000000000001", false, "00 00 80 3F"},
+      {T::kDouble, "1e400", false, "00 00 00 00 00 00 F0 7F"},
       {T::kFloat, "2.5E+1xyz", false, "00 00 C8 41"},
       {T::kFloat, "inf", false, "00 00 00 00"},
       {T::kFloat, "nan", false, "00 00 00 00"},
@@ -105,6 +108,7 @@ TEST(StorageCode, CodeToValue) {
       {T::kFloat, "00 00 80 7F", false, "inf"},
       {T::kFloat, "00 00 80 FF", false, "-inf"},
       {T::kFloat, "00 00 C0 7F", false, "nan"},
+      {T::kFloat, "00 00 C0 FF", false, "-nan"},
       {T::kFloat, "00 00 80", false, "null"},
       {T::kDouble, "00 00 00 00 00 00 F0 3F", false, "1.000000"},
       {T::kDouble, "7B 14 AE 47 E1 7A 84 BF", false, "-0.010000"},
