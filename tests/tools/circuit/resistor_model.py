@@ -42,9 +42,13 @@ def scaled(m, k):
     return v
 
 
+# C isspace and isdigit: Python's own \s, \d and str.strip() also take Unicode spaces and digits.
+C_SPACE = " \t\n\v\f\r"
+
+
 def c_number(text):
     """Leading decimal number of the text, 0 when there is none (no inf/nan/hex)."""
-    m = re.match(r"\s*([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)", text)
+    m = re.match(r"[ \t\n\v\f\r]*([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)", text)
     return float(m.group(1)) if m else 0.0
 
 
@@ -90,9 +94,9 @@ def pair_search(t, x, combine):
 
 
 def ratio_text(series, text):
-    if text.strip() == "":
+    if text.strip(C_SPACE) == "":
         return None
-    x = c_number(text.strip())
+    x = c_number(text.strip(C_SPACE))
     out = ""
     for n, (r1, r2) in enumerate(ratio_pairs(TABLES[series], x)):
         out += "方案%d: R1=%f  R2=%f\r\n误差:%f\r\n\r\n" % (n + 1, r1, r2, abs(x - r1 / r2))
@@ -168,7 +172,7 @@ def choice_text(min_text, max_text, u_text):
 
 def solve_text(u_text, ux_text, r1_text, r2_text):
     """(field name, field text, result text or None) or None."""
-    texts = [s.strip() for s in (u_text, ux_text, r1_text, r2_text)]
+    texts = [s.strip(C_SPACE) for s in (u_text, ux_text, r1_text, r2_text)]
     if sum(1 for s in texts if s == "") != 1:
         return None
     u, ux, r1, r2 = (c_number(s) for s in texts)
@@ -200,12 +204,14 @@ def solve_text(u_text, ux_text, r1_text, r2_text):
 
 
 def par_text(*texts):
-    present = [c_number(s.strip()) for s in texts if s.strip() != ""]
+    present = [c_number(s.strip(C_SPACE)) for s in texts if s.strip(C_SPACE) != ""]
     if not present:
         return None
+    if 0 in present:
+        return "并联等效电阻：\r\n%f(Ω)" % 0.0
     s = 0.0
     for r in present:
-        s += math.inf if r == 0 else 1 / r
+        s += 1 / r
     if s == 0 or s != s:
         return "输入错误!"
     return "并联等效电阻：\r\n%f(Ω)" % (1 / s)
