@@ -65,6 +65,8 @@ class WindowPainter {
   explicit WindowPainter(QPainter& painter) : painter_(painter) {}
   void DrawCanvas(const Canvas& canvas, int x, int y);
   void Fill(int x, int y, int width, int height, Rgb colour);
+  // Bitmap resource `number` (res/bitmaps/NUMBER.bmp) at (x, y), unscaled.
+  void DrawBitmap(int number, int x, int y);
 
  private:
   QPainter& painter_;

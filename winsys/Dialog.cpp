@@ -3,15 +3,18 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTextDocument>
 #include <QThread>
+#include <QTreeWidget>
 #include <algorithm>
 #include <map>
 
@@ -80,6 +83,7 @@ void SetModalObserver(std::function<void(Dialog*, bool)> observer) {
 
 struct Dialog::Handlers {
   std::map<std::pair<int, int>, std::function<void()>> map;
+  std::map<int, std::function<void(int, int)>> mouse;
   std::vector<std::pair<int, std::string>> system_menu;
 };
 
@@ -105,6 +109,7 @@ bool Dialog::Build(Dialog* owner, bool modal) {
   window_->SetModal(modal);
   Registry().push_back(this);
   for (const auto& [id, text] : handlers_->system_menu) window_->AppendSystemMenu(id, ToQt(text));
+  for (const auto& [id, handler] : handlers_->mouse) window_->SetClickHandler(id, handler);
   OnInitDialog();
   return window_ != nullptr;
 }
@@ -179,6 +184,8 @@ std::string Dialog::GetText(int id) const {
   if (auto* button = qobject_cast<QAbstractButton*>(widget)) return FromQt(button->text());
   if (auto* box = qobject_cast<QGroupBox*>(widget)) return FromQt(box->title());
   if (auto* combo = qobject_cast<QComboBox*>(widget)) return FromQt(combo->currentText());
+  if (auto* bar = qobject_cast<QProgressBar*>(widget)) return std::to_string(bar->value());
+  if (auto* slider = qobject_cast<QSlider*>(widget)) return std::to_string(slider->value());
   return std::string();
 }
 
@@ -330,7 +337,82 @@ bool Dialog::TypeText(int id, const std::string& text) {
     SetText(id, text);  // the edit's own change notification follows
     return true;
   }
+  if (auto* slider = qobject_cast<QSlider*>(widget)) {
+    bool ok = false;
+    const int pos = ToQt(text).trimmed().toInt(&ok);
+    if (!ok) return false;
+    slider->setValue(pos);  // the slider's own change notification follows
+    return true;
+  }
   return false;
+}
+
+bool Dialog::ClickAt(int id, int x, int y) {
+  if (!window_) return false;
+  QWidget* widget = window_->Control(id);
+  if (!widget || !widget->isEnabled() || !widget->isVisible() || !widget->rect().contains(x, y)) {
+    return false;
+  }
+  const QString kind = widget->property("winsys_kind").toString();
+  if (kind != QLatin1String("frame") && kind != QLatin1String("bitmap")) return false;
+  const QPointF at(x, y);
+  QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &release);
+  return true;
+}
+
+void Dialog::InsertColumn(int id, int column, const std::string& heading, int width) {
+  CONTROL(QTreeWidget, list, id);
+  if (!list || column < 0) return;
+  if (list->columnCount() <= column) list->setColumnCount(column + 1);
+  list->headerItem()->setText(column, ToQt(heading));
+  list->setColumnWidth(column, width);
+}
+
+void Dialog::DeleteAllItems(int id) {
+  CONTROL(QTreeWidget, list, id);
+  if (list) list->clear();
+}
+
+int Dialog::InsertItem(int id, int row, const std::string& text) {
+  CONTROL(QTreeWidget, list, id);
+  if (!list) return -1;
+  const int count = list->topLevelItemCount();
+  const int at = row < 0 || row > count ? count : row;
+  auto* item = new QTreeWidgetItem();
+  item->setText(0, ToQt(text));
+  list->insertTopLevelItem(at, item);
+  return at;
+}
+
+void Dialog::SetItemText(int id, int row, int column, const std::string& text) {
+  CONTROL(QTreeWidget, list, id);
+  if (!list || column < 0 || column >= list->columnCount()) return;
+  if (QTreeWidgetItem* item = list->topLevelItem(row)) item->setText(column, ToQt(text));
+}
+
+std::string Dialog::GetItemText(int id, int row, int column) const {
+  CONTROL(QTreeWidget, list, id);
+  if (!list || column < 0 || column >= list->columnCount()) return std::string();
+  QTreeWidgetItem* item = list->topLevelItem(row);
+  return item ? FromQt(item->text(column)) : std::string();
+}
+
+int Dialog::GetItemCount(int id) const {
+  CONTROL(QTreeWidget, list, id);
+  return list ? list->topLevelItemCount() : 0;
+}
+
+void Dialog::SetTextColour(int id, uint32_t rgb) {
+  CONTROL(QLabel, label, id);
+  if (!label) return;
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, QColor::fromRgb(rgb));
+  label->setPalette(palette);
 }
 
 bool Dialog::RunMenuCommand(int id) {
@@ -448,6 +530,11 @@ void Dialog::OnChange(int id, std::function<void()> handler) {
 
 void Dialog::OnSelChange(int id, std::function<void()> handler) {
   handlers_->map[{id, kEventSelChange}] = std::move(handler);
+}
+
+void Dialog::OnLButtonDown(int id, std::function<void(int x, int y)> handler) {
+  handlers_->mouse[id] = handler;
+  if (window_) window_->SetClickHandler(id, std::move(handler));
 }
 
 void Dialog::Dispatch(int id, int event) {

@@ -69,11 +69,24 @@ class Dialog {
   void SetPos(int id, int pos);
   int GetPos(int id) const;
 
+  // Report-view lists: columns (width in pixels) and rows of cells, all counted from 0.
+  void InsertColumn(int id, int column, const std::string& heading, int width);
+  void DeleteAllItems(int id);
+  int InsertItem(int id, int row, const std::string& text);  // the new row's index
+  void SetItemText(int id, int row, int column, const std::string& text);
+  std::string GetItemText(int id, int row, int column) const;
+  int GetItemCount(int id) const;
+
+  // Text colour of a static text control.
+  void SetTextColour(int id, uint32_t rgb);
+
   // What a user does, for the automation console and dialog tests. Each returns false
   // when the control does not exist or cannot take the action.
   bool Click(int id);
   bool Select(int id, int index);
   bool TypeText(int id, const std::string& text);
+  // A left click at pixel (x, y) of a frame or picture (origin: its top-left pixel).
+  bool ClickAt(int id, int x, int y);
   bool RunMenuCommand(int id);
   bool IsMenuCommandEnabled(int id) const;
   void EnableMenuCommand(int id, bool enable);
@@ -117,8 +130,10 @@ class Dialog {
  protected:
   // Notifications. Bind them in the constructor; they fire once the window exists.
   void OnClicked(int id, std::function<void()> handler);
-  void OnChange(int id, std::function<void()> handler);     // edit text, combo typing
+  void OnChange(int id, std::function<void()> handler);     // edit text, combo typing, slider
   void OnSelChange(int id, std::function<void()> handler);  // list selection
+  // Left mouse button pressed on a frame or picture; x, y in its own pixels.
+  void OnLButtonDown(int id, std::function<void(int x, int y)> handler);
 
   virtual void OnInitDialog() {}
   virtual void OnOK() { EndDialog(kIdOk); }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -30,18 +31,28 @@ namespace winsys {
 
 namespace {
 
-// An area drawn by its owner through a paint function (picture controls).
+// An area drawn by its owner through a paint function (frames), or showing a bitmap
+// resource; a left click reports its pixel to the owner.
 class PaintArea : public QWidget {
  public:
   explicit PaintArea(QWidget* parent) : QWidget(parent) {}
   std::function<void(WindowPainter&)> paint;
+  std::function<void(int, int)> click;
+  QPixmap pixmap;
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    if (!paint) return;
     QPainter painter(this);
+    if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);
+    if (!paint) return;
     WindowPainter window_painter(painter);
     paint(window_painter);
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && click) {
+      const QPoint at = event->position().toPoint();
+      click(at.x(), at.y());
+    }
   }
 };
 
@@ -125,6 +136,7 @@ void DialogWindow::Build(const DialogTemplate& tmpl) {
     QWidget* widget = MakeControl(control, &radio_group);
     if (widget == nullptr) continue;
     if (control.kind == "group") group_boxes.push_back(widget);
+    widget->setProperty("winsys_kind", QString::fromStdString(control.kind));
     if (control.id >= 0) {
       widget->setProperty("winsys_id", control.id);
       controls_[control.id] = widget;
@@ -207,19 +219,18 @@ QWidget* DialogWindow::MakeControl(const ControlTemplate& control, QButtonGroup*
     widget = combo;
   } else if (control.kind == "frame") {
     auto* area = new PaintArea(client_);
+    if (control.Has("sunken")) area->setAttribute(Qt::WA_StyledBackground);
     widget = area;
-  } else if (control.kind == "bitmap" || control.kind == "icon") {
+  } else if (control.kind == "bitmap") {
+    auto* area = new PaintArea(client_);
+    area->pixmap = ResourcePixmap("bitmaps/" + control.text + ".bmp");
+    area->setGeometry(rect.x(), rect.y(), area->pixmap.width(), area->pixmap.height());
+    widget = area;
+  } else if (control.kind == "icon") {
     auto* label = new QLabel(client_);
-    const QPixmap pixmap =
-        ResourcePixmap(control.kind == "bitmap" ? "bitmaps/" + control.text + ".bmp"
-                                                : "icons/" + control.text + ".png");
-    if (control.kind == "bitmap") {
-      label->setPixmap(pixmap);
-      label->setGeometry(rect.x(), rect.y(), pixmap.width(), pixmap.height());
-    } else {
-      label->setGeometry(rect.x(), rect.y(), 32, 32);
-      label->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    }
+    const QPixmap pixmap = ResourcePixmap("icons/" + control.text + ".png");
+    label->setGeometry(rect.x(), rect.y(), 32, 32);
+    label->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     widget = label;
   } else if (control.kind == "progress") {
     auto* bar = new QProgressBar(client_);
@@ -228,7 +239,9 @@ QWidget* DialogWindow::MakeControl(const ControlTemplate& control, QButtonGroup*
     bar->setValue(0);
     widget = bar;
   } else if (control.kind == "trackbar") {
-    widget = new QSlider(Qt::Horizontal, client_);
+    auto* slider = new QSlider(Qt::Horizontal, client_);
+    connect(slider, &QSlider::valueChanged, this, [this, id] { Notify(id, kEventChange); });
+    widget = slider;
   } else if (control.kind == "report") {
     auto* list = new QTreeWidget(client_);
     list->setRootIsDecorated(false);
@@ -256,6 +269,10 @@ QAction* DialogWindow::MenuAction(int id) const {
 
 void DialogWindow::AppendSystemMenu(int id, const QString& text) {
   system_menu_.emplace_back(id, text);
+}
+
+void DialogWindow::SetClickHandler(int id, std::function<void(int, int)> click) {
+  if (auto* area = dynamic_cast<PaintArea*>(Control(id))) area->click = std::move(click);
 }
 
 void DialogWindow::SetPainter(int id, std::function<void(WindowPainter&)> paint) {

@@ -46,6 +46,8 @@ class DialogWindow : public QDialog {
   QAction* MenuAction(int id) const;
   void AppendSystemMenu(int id, const QString& text);
   void SetPainter(int id, std::function<void(WindowPainter&)> paint);
+  // Frames and bitmaps: left clicks at a pixel of the control.
+  void SetClickHandler(int id, std::function<void(int, int)> click);
 
   // Timers (a QTimer each, or only a record in manual-timer mode).
   void StartTimer(int id, int period_ms);
