@@ -278,6 +278,30 @@ void Console::Execute(const std::string& line) {
       QThread::msleep(5);
     }
     if (!current_->IsEnabled(id)) Error("control " + std::to_string(id) + " still disabled");
+  } else if (command == "clickat") {
+    int x = 0, y = 0;
+    if (!take_id(&id) || !take_id(&x) || !take_id(&y) || !RequireControl(id)) return;
+    if (!current_->ClickAt(id, x, y)) {
+      Error("control " + std::to_string(id) + " takes no click at " + std::to_string(x) + "," +
+            std::to_string(y));
+    }
+  } else if (command == "cell") {
+    int row = 0, column = 0;
+    if (!take_id(&id) || !take_id(&row) || !take_id(&column) || !RequireControl(id)) return;
+    if (row < 0 || row >= current_->GetItemCount(id)) {
+      Error("list " + std::to_string(id) + " has no row " + std::to_string(row));
+      return;
+    }
+    Print(JsonString(current_->GetItemText(id, row, column)));
+  } else if (command == "sleep") {
+    int ms = 0;
+    if (!take_id(&ms)) return;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+      QThread::msleep(2);
+    }
   } else if (command == "tick") {
     int count = 0;
     if (!take_id(&count)) return;
