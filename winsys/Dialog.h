@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace winsys {
 
 class Dialog;
@@ -55,6 +57,7 @@ class Dialog {
   void Enable(int id, bool enable = true);
   bool IsEnabled(int id) const;
   void SetReadOnly(int id, bool read_only);
+  bool IsReadOnly(int id) const;
   void SetFocus(int id);
 
   // Drop-down lists and combo boxes (never sorted). GetCurSel gives -1 for no selection.
@@ -87,6 +90,8 @@ class Dialog {
   bool TypeText(int id, const std::string& text);
   // A left click at pixel (x, y) of a frame or picture (origin: its top-left pixel).
   bool ClickAt(int id, int x, int y);
+  // Return, Escape or Tab pressed with the focus in control `id`.
+  bool PressKey(int id, const std::string& name);
   bool RunMenuCommand(int id);
   bool IsMenuCommandEnabled(int id) const;
   void EnableMenuCommand(int id, bool enable);
@@ -156,6 +161,13 @@ class Dialog {
 
   bool Build(Dialog* owner, bool modal);
   void Dispatch(int id, int event);
+  void CheckHandlers() const;
+  void ReportMisuse(const char* verb, int id, const std::string& what) const;
+  // The control `id` as the interface that `verb` needs; nullptr (reported) when the window
+  // has no such control or its kind does not support the verb.
+  template <typename Kind>
+  Kind* Lookup(int id, const char* verb) const;
+  QWidget* Widget(int id, const char* verb) const;
 
   int template_id_;
   DialogWindow* window_ = nullptr;
@@ -165,6 +177,10 @@ class Dialog {
 }  // namespace winsys
 
 namespace winsys {
+
+// Told of every verb that names a control its window does not have, or one whose kind does
+// not support it. By default a line on standard error.
+void SetMisuseHandler(std::function<void(const std::string&)> handler);
 
 // Timers that fire only through Dialog::TickTimer (automation console, tests).
 void SetManualTimers(bool manual);

@@ -6,13 +6,14 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
+#include "winsys/Controls.h"
 #include "winsys/Template.h"
 
 class QAction;
-class QButtonGroup;
 class QMenuBar;
 class QTimer;
 
@@ -37,6 +38,8 @@ class DialogWindow : public QDialog {
   ~DialogWindow() override;
 
   QWidget* Control(int id) const;
+  // The adapter of control `id`, or nullptr.
+  winsys::Control* Find(int id) const;
   QWidget* Client() const { return client_; }
   bool IsModal() const { return modal_; }
   void SetModal(bool modal) { modal_ = modal; }
@@ -45,9 +48,6 @@ class DialogWindow : public QDialog {
 
   QAction* MenuAction(int id) const;
   void AppendSystemMenu(int id, const QString& text);
-  void SetPainter(int id, std::function<void(WindowPainter&)> paint);
-  // Frames and bitmaps: left clicks at a pixel of the control.
-  void SetClickHandler(int id, std::function<void(int, int)> click);
 
   // Timers (a QTimer each, or only a record in manual-timer mode).
   void StartTimer(int id, int period_ms);
@@ -63,15 +63,16 @@ class DialogWindow : public QDialog {
 
  private:
   void Build(const DialogTemplate& tmpl);
-  QWidget* MakeControl(const ControlTemplate& control, QButtonGroup** radio_group);
-  void Notify(int id, int event);
+  void Notify(int id, ControlEvent event);
 
   Dialog* owner_;
   bool modal_ = false;
   DialogUnits units_;
   QWidget* client_ = nullptr;
   QMenuBar* menu_bar_ = nullptr;
-  std::map<int, QWidget*> controls_;
+  bool has_system_menu_ = false;
+  std::map<int, std::unique_ptr<winsys::Control>> controls_;
+  std::vector<std::unique_ptr<winsys::Control>> unnamed_;  // labels and group boxes
   std::map<int, QAction*> menu_actions_;
   std::vector<std::pair<int, QString>> system_menu_;
   std::map<int, QTimer*> timers_;
