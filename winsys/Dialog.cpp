@@ -111,8 +111,12 @@ Dialog::~Dialog() {
 }
 
 bool Dialog::Build(Dialog* owner, bool modal) {
-  const DialogTemplate* tmpl = FindDialogTemplate(template_id_);
-  if (tmpl == nullptr) return false;
+  std::string error;
+  const DialogTemplate* tmpl = FindDialogTemplate(template_id_, &error);
+  if (tmpl == nullptr) {
+    ReportMisuse("Create", template_id_, error);
+    return false;
+  }
   QWidget* parent = owner ? owner->window_ : nullptr;
   window_ = new DialogWindow(this, *tmpl, parent);
   window_->SetModal(modal);
@@ -130,7 +134,10 @@ bool Dialog::Create(Dialog* owner) {
   if (window_) return true;
   if (!Build(owner, false)) return false;
   const DialogTemplate* tmpl = FindDialogTemplate(template_id_);
-  if (window_ && tmpl->Has("visible")) window_->show();
+  if (window_ && tmpl->Has("visible")) {
+    window_->PlaceBelowOwner();
+    window_->show();
+  }
   return window_ != nullptr;
 }
 
@@ -159,6 +166,7 @@ bool Dialog::HasWindow() const {
 void Dialog::ShowWindow(bool show) {
   if (!window_) return;
   if (show) {
+    if (!window_->IsModal()) window_->PlaceBelowOwner();
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -395,6 +403,10 @@ bool Dialog::RunMenuCommand(int id) {
     if (action && !action->isEnabled()) return false;
   }
   return OnMenuCommand(id);
+}
+
+std::vector<int> Dialog::MenuCommands() const {
+  return window_ ? window_->MenuCommands() : std::vector<int>();
 }
 
 bool Dialog::IsMenuCommandEnabled(int id) const {

@@ -94,6 +94,8 @@ class Dialog {
   bool PressKey(int id, const std::string& name);
   bool RunMenuCommand(int id);
   bool IsMenuCommandEnabled(int id) const;
+  // The command IDs of the window's own menu, in menu order.
+  std::vector<int> MenuCommands() const;
   void EnableMenuCommand(int id, bool enable);
   void SysCommand(int id);
   // Closes the window as Esc does (Cancel).

@@ -3,8 +3,11 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "winsys/Canvas.h"
@@ -61,6 +64,7 @@ void DialogWindow::Build(const DialogTemplate& tmpl) {
         QAction* action = menu->addAction(QString::fromStdString(item.text));
         const int id = item.id;
         menu_actions_[id] = action;
+        menu_commands_.push_back(id);
         connect(action, &QAction::triggered, this, [this, id] {
           if (owner_) owner_->RunMenuCommand(id);
         });
@@ -88,6 +92,31 @@ void DialogWindow::Build(const DialogTemplate& tmpl) {
       unnamed_.push_back(std::move(control));
     }
   }
+}
+
+void DialogWindow::PlaceBelowOwner() {
+  QWidget* owner = parentWidget();
+  if (placed_ || owner == nullptr) return;
+  placed_ = true;
+  // Below the owner, left-aligned with it; each further window one title bar lower, so a
+  // new tool never hides the owner's menu or the tool opened before it.
+  const int order = owner->property("winsys_cascade").toInt();
+  owner->setProperty("winsys_cascade", order + 1);
+  const QRect owner_frame = owner->frameGeometry();
+  const QSize decoration = owner_frame.size() - owner->geometry().size();
+  int title_height = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  if (decoration.height() > decoration.width()) {
+    title_height = decoration.height() - decoration.width();
+  }
+  adjustSize();
+  const QSize frame = size() + decoration;
+  QPoint at(owner_frame.left(), owner_frame.bottom() + 1 + order * title_height);
+  if (QScreen* screen = owner->screen()) {
+    const QRect room = screen->availableGeometry();
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+  }
+  move(at);
 }
 
 QWidget* DialogWindow::Control(int id) const {

@@ -43,10 +43,14 @@ class DialogWindow : public QDialog {
   QWidget* Client() const { return client_; }
   bool IsModal() const { return modal_; }
   void SetModal(bool modal) { modal_ = modal; }
+  // First showing of a modeless window: below its owner, cascaded, fully on the screen.
+  // Later showings keep where the user left it.
+  void PlaceBelowOwner();
   // The dialog object is going away: no more calls into it.
   void Detach() { owner_ = nullptr; }
 
   QAction* MenuAction(int id) const;
+  const std::vector<int>& MenuCommands() const { return menu_commands_; }
   void AppendSystemMenu(int id, const QString& text);
 
   // Timers (a QTimer each, or only a record in manual-timer mode).
@@ -67,6 +71,7 @@ class DialogWindow : public QDialog {
 
   Dialog* owner_;
   bool modal_ = false;
+  bool placed_ = false;
   DialogUnits units_;
   QWidget* client_ = nullptr;
   QMenuBar* menu_bar_ = nullptr;
@@ -74,6 +79,7 @@ class DialogWindow : public QDialog {
   std::map<int, std::unique_ptr<winsys::Control>> controls_;
   std::vector<std::unique_ptr<winsys::Control>> unnamed_;  // labels and group boxes
   std::map<int, QAction*> menu_actions_;
+  std::vector<int> menu_commands_;
   std::vector<std::pair<int, QString>> system_menu_;
   std::map<int, QTimer*> timers_;
   std::set<int> manual_timers_;
