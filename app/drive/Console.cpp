@@ -422,8 +422,11 @@ void Console::Execute(const std::string& line) {
   } else if (command == "key") {
     if (!take_id(&id) || !RequireControl(id)) return;
     const std::string name = TakeWord(&rest);
-    if (!current_->PressKey(id, name)) {
+    winsys::Dialog* pressed = current_;
+    if (!pressed->PressKey(id, name)) {
       Error("key: control " + std::to_string(id) + " takes no key " + JsonString(name));
+    } else if (pressed == current_ && pressed != main_ && !pressed->IsWindowVisible()) {
+      ReturnToPrevious();  // Escape closed it
     }
   } else if (command == "close") {
     winsys::Dialog* closing = current_;
