@@ -1,5 +1,6 @@
 #include "app/ToolTable.h"
 
+#include "tools/circuit/CCrDlg.h"
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
@@ -35,7 +36,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32785, Make<CResDlg>},      // CResDlg
       {32797, Make<CRes2Dlg>},     // CRes2Dlg
       {32784, nullptr},            // CCapDlg
-      {32799, nullptr},            // CCrDlg
+      {32799, Make<CCrDlg>},       // CCrDlg
       {32807, nullptr},            // CPowerDlg
       {32809, nullptr},            // CLinerPowerDlg
       {32818, nullptr},            // CNtcDlg
