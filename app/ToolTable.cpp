@@ -2,6 +2,7 @@
 
 #include "tools/circuit/CCrDlg.h"
 #include "tools/circuit/CFindResDlg.h"
+#include "tools/circuit/CPowerDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
 #include "tools/protocol/CCheckDlg.h"
@@ -37,7 +38,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32797, Make<CRes2Dlg>},     // CRes2Dlg
       {32784, nullptr},            // CCapDlg
       {32799, Make<CCrDlg>},       // CCrDlg
-      {32807, nullptr},            // CPowerDlg
+      {32807, Make<CPowerDlg>},    // CPowerDlg
       {32809, nullptr},            // CLinerPowerDlg
       {32818, nullptr},            // CNtcDlg
       {32787, nullptr},            // CTextDialog
