@@ -1,5 +1,6 @@
 #include "app/ToolTable.h"
 
+#include "tools/circuit/CCapDlg.h"
 #include "tools/circuit/CCrDlg.h"
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CLinerPowerDlg.h"
@@ -37,7 +38,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32783, Make<CFindResDlg>},     // CFindResDlg
       {32785, Make<CResDlg>},         // CResDlg
       {32797, Make<CRes2Dlg>},        // CRes2Dlg
-      {32784, nullptr},               // CCapDlg
+      {32784, Make<CCapDlg>},         // CCapDlg
       {32799, Make<CCrDlg>},          // CCrDlg
       {32807, Make<CPowerDlg>},       // CPowerDlg
       {32809, Make<CLinerPowerDlg>},  // CLinerPowerDlg
