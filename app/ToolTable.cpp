@@ -4,6 +4,7 @@
 #include "tools/circuit/CCrDlg.h"
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CLinerPowerDlg.h"
+#include "tools/circuit/CNtcDlg.h"
 #include "tools/circuit/CPowerDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
@@ -42,7 +43,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32799, Make<CCrDlg>},          // CCrDlg
       {32807, Make<CPowerDlg>},       // CPowerDlg
       {32809, Make<CLinerPowerDlg>},  // CLinerPowerDlg
-      {32818, nullptr},               // CNtcDlg
+      {32818, Make<CNtcDlg>},         // CNtcDlg
       {32787, nullptr},               // CTextDialog
       {32789, nullptr},               // CSegCodeDlg
       {32791, nullptr},               // CFontCode

@@ -339,6 +339,8 @@ def drive(path):
             else:
                 text = current.fields[cid]
             out.append(json.dumps(text, ensure_ascii=False))
+        elif word == "items":
+            out.append(json.dumps(current.model.ITEMS[int(rest)], ensure_ascii=False))
         elif word == "checked":
             out.append("1" if current.checks[int(rest)] else "0")
         elif word == "close":
