@@ -3,6 +3,7 @@
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
+#include "tools/mcu/CTimerDlg.h"
 #include "tools/protocol/CCheckDlg.h"
 #include "tools/protocol/CDEC2HEXDlg.h"
 #include "tools/protocol/CEqSwitch.h"
@@ -43,7 +44,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32789, nullptr},            // CSegCodeDlg
       {32791, nullptr},            // CFontCode
       {32795, nullptr},            // CMidValueDlg
-      {32801, nullptr},            // CTimerDlg
+      {32801, Make<CTimerDlg>},    // CTimerDlg
       {32824, nullptr},            // CMifareCode
       {32826, nullptr},            // CHeating
   };
