@@ -3,6 +3,7 @@
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
+#include "tools/mcu/CTextDialog.h"
 #include "tools/mcu/CTimerDlg.h"
 #include "tools/protocol/CCheckDlg.h"
 #include "tools/protocol/CDEC2HEXDlg.h"
@@ -40,7 +41,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32807, nullptr},            // CPowerDlg
       {32809, nullptr},            // CLinerPowerDlg
       {32818, nullptr},            // CNtcDlg
-      {32787, nullptr},            // CTextDialog
+      {32787, Make<CTextDialog>},  // CTextDialog
       {32789, nullptr},            // CSegCodeDlg
       {32791, nullptr},            // CFontCode
       {32795, nullptr},            // CMidValueDlg
