@@ -3,6 +3,7 @@
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
+#include "tools/mcu/CMidValueDlg.h"
 #include "tools/mcu/CTextDialog.h"
 #include "tools/mcu/CTimerDlg.h"
 #include "tools/protocol/CCheckDlg.h"
@@ -26,28 +27,28 @@ std::unique_ptr<winsys::Dialog> Make() {
 const std::vector<ToolEntry>& ToolTable() {
   // One line per tool; a tool not built yet has no factory and its menu entry is disabled.
   static const std::vector<ToolEntry> table = {
-      {1000, Make<CModBusDlg>},    // CModBusDlg
-      {1004, Make<CPostADlg>},     // CPostADlg
-      {1009, Make<CToolsDlg>},     // CToolsDlg
-      {1014, Make<CDEC2HEXDlg>},   // CDEC2HEXDlg
-      {1015, Make<CCheckDlg>},     // CCheckDlg
-      {32805, nullptr},            // CFileDownDlg
-      {32822, Make<CEqSwitch>},    // CEqSwitch
-      {32783, Make<CFindResDlg>},  // CFindResDlg
-      {32785, Make<CResDlg>},      // CResDlg
-      {32797, Make<CRes2Dlg>},     // CRes2Dlg
-      {32784, nullptr},            // CCapDlg
-      {32799, nullptr},            // CCrDlg
-      {32807, nullptr},            // CPowerDlg
-      {32809, nullptr},            // CLinerPowerDlg
-      {32818, nullptr},            // CNtcDlg
-      {32787, Make<CTextDialog>},  // CTextDialog
-      {32789, nullptr},            // CSegCodeDlg
-      {32791, nullptr},            // CFontCode
-      {32795, nullptr},            // CMidValueDlg
-      {32801, Make<CTimerDlg>},    // CTimerDlg
-      {32824, nullptr},            // CMifareCode
-      {32826, nullptr},            // CHeating
+      {1000, Make<CModBusDlg>},     // CModBusDlg
+      {1004, Make<CPostADlg>},      // CPostADlg
+      {1009, Make<CToolsDlg>},      // CToolsDlg
+      {1014, Make<CDEC2HEXDlg>},    // CDEC2HEXDlg
+      {1015, Make<CCheckDlg>},      // CCheckDlg
+      {32805, nullptr},             // CFileDownDlg
+      {32822, Make<CEqSwitch>},     // CEqSwitch
+      {32783, Make<CFindResDlg>},   // CFindResDlg
+      {32785, Make<CResDlg>},       // CResDlg
+      {32797, Make<CRes2Dlg>},      // CRes2Dlg
+      {32784, nullptr},             // CCapDlg
+      {32799, nullptr},             // CCrDlg
+      {32807, nullptr},             // CPowerDlg
+      {32809, nullptr},             // CLinerPowerDlg
+      {32818, nullptr},             // CNtcDlg
+      {32787, Make<CTextDialog>},   // CTextDialog
+      {32789, nullptr},             // CSegCodeDlg
+      {32791, nullptr},             // CFontCode
+      {32795, Make<CMidValueDlg>},  // CMidValueDlg
+      {32801, Make<CTimerDlg>},     // CTimerDlg
+      {32824, nullptr},             // CMifareCode
+      {32826, nullptr},             // CHeating
   };
   return table;
 }
