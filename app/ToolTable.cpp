@@ -3,6 +3,7 @@
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
+#include "tools/engineering/CHeating.h"
 #include "tools/mcu/CMidValueDlg.h"
 #include "tools/mcu/CTextDialog.h"
 #include "tools/mcu/CTimerDlg.h"
@@ -48,7 +49,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32795, Make<CMidValueDlg>},  // CMidValueDlg
       {32801, Make<CTimerDlg>},     // CTimerDlg
       {32824, nullptr},             // CMifareCode
-      {32826, nullptr},             // CHeating
+      {32826, Make<CHeating>},      // CHeating
   };
   return table;
 }
