@@ -69,7 +69,7 @@ CASES = [
     ("numbers beyond the double range", "0", "0", "1e-300", "1e300", "1", ""),
     (None, "0", "0", "1e999", "1", "1", ""),
     ("text without a number reads as 0", "a", "b", "c", "d", "e", ""),
-    ("last: both ways from the spec again", "0", "0", "100", "3.3", "", "1"),
+    ("x from y once more before hiding", "0", "0", "100", "3.3", "", "1"),
 ]
 
 IDS = [1001, 1002, 1003, 1005, 1006, 1007]
