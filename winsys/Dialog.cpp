@@ -12,6 +12,7 @@
 #include "winsys/DialogWindow.h"
 #include "winsys/Internal.h"
 #include "winsys/Prompt.h"
+#include "winsys/WindowLink.h"
 
 namespace winsys {
 
@@ -50,6 +51,7 @@ void WindowDestroyed(Dialog* dialog, DialogWindow* window) {
     auto& live = Registry();
     live.erase(std::remove(live.begin(), live.end(), dialog), live.end());
     dialog->window_ = nullptr;
+    dialog->CutLink();
   }
 }
 
@@ -100,6 +102,7 @@ Dialog::Dialog(int template_id)
     : template_id_(template_id), handlers_(std::make_unique<Handlers>()) {}
 
 Dialog::~Dialog() {
+  CutLink();
   if (window_) {
     DialogWindow* window = window_;
     window->Detach();
@@ -119,6 +122,7 @@ bool Dialog::Build(Dialog* owner, bool modal) {
   }
   QWidget* parent = owner ? owner->window_ : nullptr;
   window_ = new DialogWindow(this, *tmpl, parent);
+  Link();
   window_->SetModal(modal);
   Registry().push_back(this);
   for (const auto& [id, text] : handlers_->system_menu) window_->AppendSystemMenu(id, ToQt(text));
@@ -154,6 +158,7 @@ int Dialog::DoModal(Dialog* owner) {
     auto& live = Registry();
     live.erase(std::remove(live.begin(), live.end(), this), live.end());
     window_ = nullptr;
+    CutLink();
     delete window;
   }
   return result;
@@ -453,28 +458,29 @@ void Dialog::TickTimer(int id) {
 }
 
 intptr_t Dialog::SendMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
-  DialogWindow* window = window_;
-  if (!window) return 0;
-  if (QThread::currentThread() == window->thread()) return OnMessage(message, wparam, lparam);
-  intptr_t result = 0;
-  QMetaObject::invokeMethod(
-      window,
-      [this, message, wparam, lparam, &result] {
-        if (window_) result = OnMessage(message, wparam, lparam);
-      },
-      Qt::BlockingQueuedConnection);
-  return result;
+  std::shared_ptr<WindowLink> link = link_;
+  return window_ && link ? link->Send(message, wparam, lparam) : 0;
 }
 
 void Dialog::PostCall(std::function<void()> call) {
-  DialogWindow* window = window_;
-  if (!window) return;
-  QMetaObject::invokeMethod(
-      window,
-      [this, call = std::move(call)] {
-        if (window_) call();
-      },
-      Qt::QueuedConnection);
+  std::shared_ptr<WindowLink> link = link_;
+  if (window_ && link) link->Post(std::move(call));
+}
+
+std::shared_ptr<WindowLink> Dialog::Link() {
+  if (!link_) {
+    link_ =
+        std::make_shared<WindowLink>([this](unsigned message, uintptr_t wparam, intptr_t lparam) {
+          return OnMessage(message, wparam, lparam);
+        });
+    if (!window_) link_->Cut();
+  }
+  return link_;
+}
+
+void Dialog::CutLink() {
+  if (link_) link_->Cut();
+  link_.reset();
 }
 
 void Dialog::MoveControl(int id, int x, int y, int width, int height) {

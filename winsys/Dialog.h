@@ -15,6 +15,7 @@ namespace winsys {
 
 class Dialog;
 class DialogWindow;
+class WindowLink;
 class WindowPainter;
 
 namespace internal {
@@ -111,12 +112,16 @@ class Dialog {
   bool HasTimer(int id) const;
   void TickTimer(int id);
 
-  // From any thread: runs OnMessage on the user-interface thread and waits for its result.
-  // Without a window it returns 0 and nothing runs.
+  // Runs OnMessage on the user-interface thread and waits for its result. Without a window
+  // it returns 0 and nothing runs.
   intptr_t SendMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
-  // From any thread: queues `call` for the user-interface thread; calls run in the order
-  // posted. Dropped when the window has gone.
+  // Queues `call` for the user-interface thread; calls run in the order posted. Dropped
+  // when the window has gone.
   void PostCall(std::function<void()> call);
+  // What a worker thread holds to report to this window (see WindowLink.h for the pattern):
+  // unlike the dialog itself it stays valid after the window and the dialog are gone. Made
+  // on the user-interface thread while the window exists; cut when the window goes.
+  std::shared_ptr<WindowLink> Link();
 
   // Geometry and painting of controls, in pixels.
   void MoveControl(int id, int x, int y, int width, int height);
@@ -164,6 +169,7 @@ class Dialog {
   bool Build(Dialog* owner, bool modal);
   void Dispatch(int id, int event);
   void CheckHandlers() const;
+  void CutLink();
   void ReportMisuse(const char* verb, int id, const std::string& what) const;
   // The control `id` as the interface that `verb` needs; nullptr (reported) when the window
   // has no such control or its kind does not support the verb.
@@ -174,6 +180,7 @@ class Dialog {
   int template_id_;
   DialogWindow* window_ = nullptr;
   std::unique_ptr<Handlers> handlers_;
+  std::shared_ptr<WindowLink> link_;
 };
 
 }  // namespace winsys

@@ -2,16 +2,21 @@
 // checks that catch a template or binding that does not fit together.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <atomic>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "winsys/Dialog.h"
 #include "winsys/DialogWindow.h"
 #include "winsys/Template.h"
+#include "winsys/WindowLink.h"
 
 namespace {
 
@@ -178,6 +183,55 @@ TEST(WindowLayer, HandlersMustFitTheirControls) {
                            "OnSelChange 20: a edit never raises it",
                            "OnClicked 4242: no such control in template 993",
                        }));
+}
+
+}  // namespace
+
+namespace {
+
+class Recorder : public winsys::Dialog {
+ public:
+  Recorder() : Dialog(993) {}
+  std::vector<uintptr_t> messages;
+
+ protected:
+  intptr_t OnMessage(unsigned, uintptr_t wparam, intptr_t) override {
+    messages.push_back(wparam);
+    return static_cast<intptr_t>(wparam) + 1;
+  }
+};
+
+TEST(WorkerLink, ReportsInOrderAndNeverOutlivesTheWindow) {
+  auto dialog = std::make_unique<Recorder>();
+  ASSERT_TRUE(dialog->Create(nullptr));
+  std::shared_ptr<winsys::WindowLink> link = dialog->Link();
+  std::vector<int> order;
+  std::atomic<intptr_t> first{-1};
+  std::thread worker([&] {
+    for (int i = 0; i < 20; ++i) link->Post([&order, i] { order.push_back(i); });
+    first = link->Send(0x464, 5, 0);  // runs after the posted calls
+  });
+  while (first < 0) QCoreApplication::processEvents();
+  worker.join();
+  EXPECT_EQ(first, 6);
+  ASSERT_EQ(order.size(), 20u);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(order[i], i);
+
+  // A worker blocked in Send while the window goes is let go, and the window side does not
+  // wait for it; later reports reach nothing.
+  std::atomic<bool> sending{false};
+  std::atomic<intptr_t> second{-1};
+  std::thread blocked([&] {
+    sending = true;
+    second = link->Send(0x464, 9, 0);
+    link->Post([] { ADD_FAILURE() << "a call reached a window that is gone"; });
+  });
+  while (!sending) std::this_thread::yield();
+  dialog.reset();  // never returns to the event loop before the window is gone
+  blocked.join();
+  EXPECT_EQ(second, 0);
+  EXPECT_TRUE(link->IsCut());
+  QCoreApplication::processEvents();
 }
 
 }  // namespace
