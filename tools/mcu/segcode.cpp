@@ -16,7 +16,9 @@ const char kSegmentUsageText[] =
 
 const char kSegmentBitClashMessage[] = "不同的段不能选择同一个位，请检查！";
 
-SegmentBitMap DefaultSegmentBitMap() { return {0, 1, 2, 3, 4, 5, 6, 7}; }
+SegmentBitMap DefaultSegmentBitMap() {
+  return {0, 1, 2, 3, 4, 5, 6, 7};
+}
 
 bool IsSegmentBitMapValid(const SegmentBitMap& map) {
   unsigned used = 0;
