@@ -3,6 +3,7 @@
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
+#include "tools/mcu/CMifareCode.h"
 #include "tools/mcu/CSegCodeDlg.h"
 #include "tools/protocol/CCheckDlg.h"
 #include "tools/protocol/CDEC2HEXDlg.h"
@@ -45,7 +46,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32791, nullptr},            // CFontCode
       {32795, nullptr},            // CMidValueDlg
       {32801, nullptr},            // CTimerDlg
-      {32824, nullptr},            // CMifareCode
+      {32824, Make<CMifareCode>},  // CMifareCode
       {32826, nullptr},            // CHeating
   };
   return table;
