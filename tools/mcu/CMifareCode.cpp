@@ -13,10 +13,9 @@ constexpr int kTable = 1046;
 constexpr int kTableUnits = 298;  // template width of the table, dialog units
 constexpr uint32_t kRed = 0xff0000;
 
-// Outer width of the table in pixels.
-// TODO(lead): replace with a winsys::Dialog geometry getter once there is one.
+// Outer width of the table in pixels: its template width in the window's dialog units.
 int TableWidth(const winsys::Dialog& dialog) {
-  return dialog.Window() ? dialog.Window()->units().X(kTableUnits) : kTableUnits * 3 / 2;
+  return dialog.Window() ? dialog.Window()->units().X(kTableUnits) : 0;
 }
 }  // namespace
 
