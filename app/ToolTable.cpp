@@ -10,6 +10,8 @@
 #include "tools/circuit/CResDlg.h"
 #include "tools/engineering/CHeating.h"
 #include "tools/mcu/CMidValueDlg.h"
+#include "tools/mcu/CMifareCode.h"
+#include "tools/mcu/CSegCodeDlg.h"
 #include "tools/mcu/CTextDialog.h"
 #include "tools/mcu/CTimerDlg.h"
 #include "tools/protocol/CCheckDlg.h"
@@ -49,8 +51,10 @@ const std::vector<ToolEntry>& ToolTable() {
       {32809, Make<CLinerPowerDlg>},
       {32818, Make<CNtcDlg>},
       {32787, Make<CTextDialog>},
+      {32789, Make<CSegCodeDlg>},
       {32795, Make<CMidValueDlg>},
       {32801, Make<CTimerDlg>},
+      {32824, Make<CMifareCode>},
       {32826, Make<CHeating>},
   };
   return table;
