@@ -10,6 +10,7 @@ packages=(
   libcurl4-openssl-dev
   fonts-arphic-uming
   clang-format
+  binutils
 )
 
 missing=()
