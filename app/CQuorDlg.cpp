@@ -4,6 +4,7 @@
 #include "app/ToolTable.h"
 #include "app/history.h"
 #include "banner/BannerFolder.h"
+#include "tools/protocol/HexToBin.h"
 
 namespace {
 constexpr int kBannerWidth = 500;
@@ -28,7 +29,6 @@ void CQuorDlg::OnInitDialog() {
   for (const app::ToolEntry& entry : app::ToolTable()) {
     EnableMenuCommand(entry.command, entry.make != nullptr);
   }
-  EnableMenuCommand(app::kHexToBinCommand, false);
   SetCaption(app::MainCaption());
   SetClientSize(kBannerWidth, kBannerHeight);
   MoveControl(kBannerControl, 0, 0, kBannerWidth, kBannerHeight);
@@ -41,6 +41,10 @@ void CQuorDlg::OnInitDialog() {
 }
 
 bool CQuorDlg::OnMenuCommand(int id) {
+  if (id == app::kHexToBinCommand) {
+    RunHexToBin(*this, hex_file_);
+    return true;
+  }
   if (!ToolDialog(id)) return false;
   Launch(id);
   return true;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "banner/CPictureEx.h"
+#include "tools/protocol/ihexfile.h"
 #include "winsys/Dialog.h"
 
 class CQuorDlg : public winsys::Dialog {
@@ -43,4 +44,5 @@ class CQuorDlg : public winsys::Dialog {
   int banner_ticks_ = 0;
   int banner_state_ = 0;  // 0 no answer yet, 1 download failed, 2 banner saved
   std::string banner_folder_;
+  CIHexFile hex_file_;  // read by menu command 32803
 };
