@@ -134,17 +134,20 @@ void CIHexFile::Attach(std::FILE* stream) {
   Close();
   stream_ = stream;
   line_number_ = 0;
+  buffer_pos_ = buffer_end_ = 0;
 }
 
 void CIHexFile::Close() {
   if (stream_) std::fclose(stream_);
   stream_ = nullptr;
+  buffer_pos_ = buffer_end_ = 0;
 }
 
 bool CIHexFile::Rewind() {
   if (!stream_ || std::fseek(stream_, 0, SEEK_SET) != 0) return false;
   std::clearerr(stream_);
   line_number_ = 0;
+  buffer_pos_ = buffer_end_ = 0;
   return true;
 }
 
@@ -156,14 +159,23 @@ void CIHexFile::Fail(std::string text) {
 // than a record can be is cut at kMaxLineLength + 1 characters, which no record parses.
 bool CIHexFile::ReadLine() {
   line_.clear();
-  int c = 0;
   bool any = false;
-  while ((c = getc_unlocked(stream_)) != EOF) {
-    any = true;
-    if (c == '\n') break;
-    if (line_.size() <= kMaxLineLength) {
-      line_.push_back(static_cast<char>(c));
+  for (;;) {
+    if (buffer_pos_ == buffer_end_) {
+      buffer_.resize(kBufferSize);
+      buffer_end_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
+      buffer_pos_ = 0;
+      if (buffer_end_ == 0) break;
     }
+    any = true;
+    const char* start = buffer_.data() + buffer_pos_;
+    const size_t available = buffer_end_ - buffer_pos_;
+    const char* feed = static_cast<const char*>(std::memchr(start, '\n', available));
+    const size_t length = feed ? static_cast<size_t>(feed - start) : available;
+    const size_t room = kMaxLineLength + 1 - std::min(line_.size(), kMaxLineLength + 1);
+    line_.append(start, std::min(length, room));
+    buffer_pos_ += feed ? length + 1 : length;
+    if (feed) break;
   }
   if (!any) return false;
   ++line_number_;

@@ -112,5 +112,9 @@ class CIHexFile {
   bool has_data_ = false;
   int line_number_ = 0;
   std::string line_;
+  static constexpr size_t kBufferSize = 64 * 1024;
+  std::vector<char> buffer_;  // read ahead of line_
+  size_t buffer_pos_ = 0;
+  size_t buffer_end_ = 0;
   Record record_;
 };

@@ -185,10 +185,17 @@ TEST(HexName, BinRule) {
 // with 0xFF, and start at the lowest section address objdump reports.
 TEST_F(HexFileTest, ImagesMatchObjcopy) {
   ASSERT_EQ(std::system("objcopy --version >/dev/null 2>&1"), 0) << "binutils are needed";
+  std::string many;  // some 200 KB: lines run across every read-ahead block boundary
+  for (unsigned address = 0; address < 0x12000; address += 16 + address % 3) {
+    if (address % 0x10000 < 19) many += Rec(4, 0, {0, static_cast<int>(address >> 16)}) + "\r\n";
+    many += Rec(0, address & 0xFFFF, Bytes(16, static_cast<int>(address))) + "\r\n";
+  }
+  many += kEnd + "\r\n";
   const struct {
     const char* what;
     std::string text;
   } cases[] = {
+      {"many records", many},
       {"gap between records",
        Lines({Rec(0, 0x0000, Bytes(16)), Rec(0, 0x0020, {0xAA, 0xBB}), kEnd})},
       {"linear address record",
