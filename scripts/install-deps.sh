@@ -11,6 +11,7 @@ packages=(
   fonts-arphic-uming
   clang-format
   binutils
+  clang libclang-rt-14-dev
 )
 
 missing=()
