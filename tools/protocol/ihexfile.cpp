@@ -196,15 +196,15 @@ CIHexFile::Step CIHexFile::NextRecord() {
     const bool address_record =
         parsed && (record_.type == kSegmentAddress || record_.type == kLinearAddress);
     if (!parsed || (address_record && record_.count != 2)) {
-      Fail(base::Format("第%d行出现不可解析的记录 ", line_number_));
+      Fail(base::Format("第%lld行出现不可解析的记录 ", line_number_));
       return Step::kFailed;
     }
     if (record_.computed != record_.checksum) {
-      Fail(base::Format("第%d行发现沉余校验错误", line_number_));
+      Fail(base::Format("第%lld行发现沉余校验错误", line_number_));
       return Step::kFailed;
     }
     if (record_.type > kLastType) {
-      Fail(base::Format("未知的记录类型%d在行%d中出现\n", record_.type, line_number_));
+      Fail(base::Format("未知的记录类型%d在行%lld中出现\n", record_.type, line_number_));
       return Step::kFailed;
     }
     return record_.type == kEnd ? Step::kEnd : Step::kRecord;
@@ -256,7 +256,7 @@ int64_t CIHexFile::LoadImage(uint8_t* image, int64_t size) {
       // buffer): the end is reported relative to the image start where it lies above it.
       if (size < 0 || start < base_address_ || end - base_address_ > static_cast<uint64_t>(size)) {
         const uint64_t shown = start < base_address_ ? end : end - base_address_;
-        Fail(base::Format("第%d行中地址0x%04llx 超出了器件地址范围\n", line_number_,
+        Fail(base::Format("第%lld行中地址0x%04llx 超出了器件地址范围\n", line_number_,
                           static_cast<unsigned long long>(shown)));
         return -1;
       }

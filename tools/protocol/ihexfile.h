@@ -110,7 +110,7 @@ class CIHexFile {
   uint64_t upper_address_ = 0;  // from the last type 02 or 04 record of this pass
   uint64_t base_address_ = 0;
   bool has_data_ = false;
-  int line_number_ = 0;
+  long long line_number_ = 0;  // a file of blank lines may hold more than INT_MAX
   std::string line_;
   static constexpr size_t kBufferSize = 64 * 1024;
   std::vector<char> buffer_;  // read ahead of line_

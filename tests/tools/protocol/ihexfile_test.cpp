@@ -4,6 +4,7 @@
 
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -394,6 +395,30 @@ TEST_F(HexFileTest, NoDataAndTheSizeCap) {
     }
   }
 }
+
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizer reserves far more address space
+// In a child with the address space nearly used up: exits 0 when reserving the image
+// fails with its own message.
+[[noreturn]] void ConvertWithoutMemory(const std::string& hex) {
+  long pages = 0;
+  std::ifstream("/proc/self/statm") >> pages;
+  rlimit cap;
+  cap.rlim_cur = cap.rlim_max = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (16 << 20);
+  setrlimit(RLIMIT_AS, &cap);
+  CIHexFile reader;
+  const CIHexFile::Conversion result = reader.ReadForConversion(hex);
+  const bool refused = !result.ok && result.text == "系统没有足够内存!" &&
+                       result.title == "申请系统内在失败" && !reader.IsOpen();
+  std::_Exit(refused ? 0 : 1);
+}
+
+TEST_F(HexFileTest, NoMemoryForTheImage) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  const std::string hex = Write(
+      "big.hex", Lines({Rec(0, 0, {1}), Rec(4, 0, {0x03, 0xFF}), Rec(0, 0xFFF0, Bytes(16)), kEnd}));
+  EXPECT_EXIT(ConvertWithoutMemory(hex), testing::ExitedWithCode(0), "");
+}
+#endif
 
 TEST_F(HexFileTest, OpenFailures) {
   const std::string missing = dir_ + "/missing.hex";
