@@ -4,6 +4,7 @@
 #include "app/ToolTable.h"
 #include "app/history.h"
 #include "banner/BannerFolder.h"
+#include "tools/protocol/HexToBin.h"
 
 namespace {
 constexpr int kBannerWidth = 500;
@@ -25,8 +26,10 @@ winsys::Dialog* CQuorDlg::ToolDialog(int command) const {
 
 void CQuorDlg::OnInitDialog() {
   AppendSystemMenu(kAboutCommand, "关于本程序(&A)...");
-  // An entry of the menu is live when a tool of the table stands behind it.
-  for (const int command : MenuCommands()) EnableMenuCommand(command, ToolDialog(command));
+  // An entry of the menu is live when the main window or a tool of the table stands behind it.
+  for (const int command : MenuCommands()) {
+    EnableMenuCommand(command, command == app::kHexToBinCommand || ToolDialog(command));
+  }
   SetCaption(app::MainCaption());
   SetClientSize(kBannerWidth, kBannerHeight);
   MoveControl(kBannerControl, 0, 0, kBannerWidth, kBannerHeight);
@@ -38,6 +41,10 @@ void CQuorDlg::OnInitDialog() {
 }
 
 bool CQuorDlg::OnMenuCommand(int id) {
+  if (id == app::kHexToBinCommand) {
+    RunHexToBin(*this, hex_file_);
+    return true;
+  }
   if (!ToolDialog(id)) return false;
   Launch(id);
   return true;

@@ -8,6 +8,7 @@
 
 #include "banner/BannerHandover.h"
 #include "banner/CPictureEx.h"
+#include "tools/protocol/ihexfile.h"
 #include "winsys/Dialog.h"
 
 class CQuorDlg : public winsys::Dialog {
@@ -45,4 +46,5 @@ class CQuorDlg : public winsys::Dialog {
   CPictureEx picture_;
   banner::BannerHandover handover_;
   std::string banner_folder_;
+  CIHexFile hex_file_;  // read by menu command 32803
 };
