@@ -105,4 +105,25 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
   }
 }
 
+std::string FoldCaseCp936(std::string bytes, LetterCase to) {
+  const char from_a = to == LetterCase::kUpper ? 'a' : 'A';
+  const char to_a = to == LetterCase::kUpper ? 'A' : 'a';
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (c >= 0x81 && c <= 0xFE && i + 1 < bytes.size()) {
+      ++i;
+    } else if (c >= from_a && c <= from_a + 25) {
+      bytes[i] = static_cast<char>(c - from_a + to_a);
+    }
+  }
+  return bytes;
+}
+
+int HexDigitValue(char c, LetterCase letters) {
+  const char a = letters == LetterCase::kUpper ? 'A' : 'a';
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= a && c <= a + 5) return c - a + 10;
+  return -1;
+}
+
 }  // namespace base

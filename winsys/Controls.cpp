@@ -486,6 +486,15 @@ class ReportListControl : public Control, public ReportControl {
       : Control(row.kind, list_ = new QTreeWidget(context.parent)) {
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({});
+    list_->setSelectionBehavior(row.Has("fullrowselect") ? QAbstractItemView::SelectRows
+                                                         : QAbstractItemView::SelectItems);
+    if (row.Has("gridlines")) {
+      list_->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid palette(mid); }"));
+    }
+    if (row.Has("noheaderclick")) {
+      list_->header()->setSectionsClickable(false);
+      list_->header()->setSectionResizeMode(QHeaderView::Fixed);
+    }
     list_->setGeometry(PixelRect(row, context.units));
   }
   void InsertColumn(int column, const std::string& heading, int width) override {
@@ -541,7 +550,7 @@ const ControlKind kKinds[] = {
     {"icon", {}, Build<IconControl>},
     {"progress", {}, Build<ProgressControl>},
     {"trackbar", {}, Build<SliderControl>},
-    {"report", {}, Build<ReportListControl>},
+    {"report", {"gridlines", "fullrowselect", "noheaderclick"}, Build<ReportListControl>},
 };
 
 }  // namespace

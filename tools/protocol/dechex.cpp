@@ -11,27 +11,6 @@ namespace {
 constexpr size_t kDecimalByteLimit = 2047;
 constexpr size_t kHexDigitLimit = 10;
 
-// Lower-cases ASCII letters, leaving both bytes of every double-byte character alone
-// (a trail byte may itself lie in the ASCII letter range).
-std::string LowerCp936(std::string bytes) {
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(bytes[i]);
-    if (c >= 0x81 && c <= 0xFE && i + 1 < bytes.size()) {
-      ++i;
-    } else if (c >= 'A' && c <= 'Z') {
-      bytes[i] = static_cast<char>(c - 'A' + 'a');
-    }
-  }
-  return bytes;
-}
-
-// After lower-casing, so an upper-case trail byte is no digit but a lower-case one is.
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 // Drops the comma after the last number.
 void DropFinalComma(std::string* out) {
   if (out->size() > 1) out->pop_back();
@@ -72,7 +51,7 @@ std::optional<std::string> DecimalToHexText(const std::string& text, bool prefix
 }
 
 std::optional<std::string> HexToDecimalText(const std::string& text, bool commas) {
-  const std::string bytes = LowerCp936(base::ToCp936(text));
+  const std::string bytes = base::FoldCaseCp936(base::ToCp936(text), base::LetterCase::kLower);
   if (bytes.size() < 2) return std::nullopt;
   std::string out;
   uint64_t value = 0;
@@ -88,7 +67,7 @@ std::optional<std::string> HexToDecimalText(const std::string& text, bool commas
     zero_seen = false;
   };
   for (const char c : bytes) {
-    const int digit = HexDigitValue(c);
+    const int digit = base::HexDigitValue(c, base::LetterCase::kLower);
     if (digits == 0) {
       if (c == '0') {
         zero_seen = true;

@@ -5,38 +5,14 @@
 
 namespace protocol {
 
-namespace {
-
-// Upper-cases ASCII letters, leaving both bytes of every double-byte character alone
-// (a trail byte may itself lie in the ASCII letter range).
-std::string UpperCp936(std::string bytes) {
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const unsigned char c = static_cast<unsigned char>(bytes[i]);
-    if (c >= 0x81 && c <= 0xFE && i + 1 < bytes.size()) {
-      ++i;
-    } else if (c >= 'a' && c <= 'z') {
-      bytes[i] = static_cast<char>(c - 'a' + 'A');
-    }
-  }
-  return bytes;
-}
-
-int HexDigitValue(unsigned char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
-
 size_t ReadHexBytes(const std::string& text, uint8_t* buffer, size_t limit) {
-  const std::string bytes = UpperCp936(base::ToCp936(text));
+  const std::string bytes = base::FoldCaseCp936(base::ToCp936(text), base::LetterCase::kUpper);
   if (bytes.size() < 2) return 0;
   size_t count = 0;
   bool half = false;
   for (const char ch : bytes) {
     if (count >= limit) break;
-    const int value = HexDigitValue(static_cast<unsigned char>(ch));
+    const int value = base::HexDigitValue(ch, base::LetterCase::kUpper);
     if (value < 0) {
       half = false;
       continue;
