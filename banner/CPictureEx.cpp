@@ -15,6 +15,11 @@
 namespace {
 constexpr const char* kBannerResource = "bitmaps/147.bmp";  // type "MYP", ID 147
 constexpr auto kStopWait = std::chrono::milliseconds(5000);
+// Pictures are held as 32-bit pixels. A canvas, and all decoded frames together, stay within
+// 256 MiB of them, the limit Qt's image readers apply to one picture, so that a file that
+// announces a huge screen or thousands of large frames is refused instead of exhausting
+// memory.
+constexpr int64_t kMaxPixels = 64 * 1024 * 1024;
 
 struct FrameRecord {
   std::unique_ptr<winsys::Picture> picture;
@@ -168,6 +173,7 @@ int CPictureEx::LoadGif(const uint8_t* data, size_t size) {
   if (!walker.IsGif()) return 0;
   const int width = walker.ScreenWidth();
   const int height = walker.ScreenHeight();
+  if (static_cast<int64_t>(width) * height > kMaxPixels) return 0;
   const int blocks = walker.CountGraphicBlocks();
   if (blocks == 0) return 0;
   if (blocks == 1) {
@@ -178,9 +184,12 @@ int CPictureEx::LoadGif(const uint8_t* data, size_t size) {
   auto frames = std::make_shared<Frames>();
   walker.Rewind();
   banner::gif::Frame cut;
+  int64_t pixels = 0;
   while (walker.NextFrame(&cut)) {
     // A frame without an image rectangle (plain text) cannot be placed.
     if (cut.width <= 0 || cut.height <= 0) continue;
+    pixels += static_cast<int64_t>(cut.width) * cut.height;
+    if (pixels > kMaxPixels) break;
     FrameRecord record;
     record.picture = winsys::Picture::Decode(cut.local_gif.data(), cut.local_gif.size());
     if (!record.picture) continue;
@@ -206,6 +215,7 @@ int CPictureEx::PrepareCanvas(int width, int height) {
   width_ = width;
   height_ = height;
   if (dialog_) dialog_->ResizeControl(control_id_, width, height);
+  if (width <= 0 || height <= 0 || static_cast<int64_t>(width) * height > kMaxPixels) return 0;
   auto canvas = std::make_shared<winsys::Canvas>(width, height);
   if (!canvas->IsValid()) return 0;
   background_ = winsys::ButtonFaceColour();

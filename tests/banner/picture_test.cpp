@@ -232,3 +232,21 @@ TEST(PictureGif, PaintingWhileAnimatingShowsWholeFrames) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PictureGif, HugeScreenIsRefused) {
+  CPictureEx picture;
+  for (int frames : {1, 2}) {
+    GifBuilder gif(20000, 20000, kColours);
+    for (int i = 0; i < frames; ++i) gif.Control(0, 10).Image(0, 0, 2, 2, 1);
+    gif.Trailer();
+    EXPECT_EQ(Load(picture, gif), 0) << frames;
+    EXPECT_FALSE(picture.IsCanvasReady());
+  }
+  GifBuilder empty_screen(0, 6, kColours);
+  empty_screen.Image(0, 0, 2, 2, 1).Trailer();
+  EXPECT_EQ(Load(picture, empty_screen), 0);
+}
+
+}  // namespace
