@@ -250,3 +250,25 @@ TEST(PictureGif, HugeScreenIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PictureGif, TransparentPixelsKeepWhatIsUnderThem) {
+  CPictureEx picture;
+  GifBuilder gif(10, 6, kColours);
+  gif.Control(1, 10).Image(0, 0, 10, 6, 1);
+  gif.Control(1, 10, /*transparent=*/0).Image(2, 1, 3, 2, {2, 0, 2, 0, 3, 0});
+  gif.Trailer();
+  ASSERT_EQ(Load(picture, gif), 1);
+  picture.ShowFrameForTest();
+  picture.EndFrameForTest();
+  picture.ShowFrameForTest();
+  EXPECT_EQ(picture.CanvasPixel(2, 1), kGreen);
+  EXPECT_EQ(picture.CanvasPixel(3, 1), kRed);
+  EXPECT_EQ(picture.CanvasPixel(4, 1), kGreen);
+  EXPECT_EQ(picture.CanvasPixel(2, 2), kRed);
+  EXPECT_EQ(picture.CanvasPixel(3, 2), kBlue);
+  EXPECT_EQ(picture.CanvasPixel(4, 2), kRed);
+}
+
+}  // namespace
