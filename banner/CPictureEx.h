@@ -1,11 +1,13 @@
 // The banner picture control: loads a picture from the program's resources, a file or
-// memory, draws it into an off-screen canvas and paints the window from that canvas.
+// memory, draws it into an off-screen canvas and paints the window from that canvas. A GIF
+// of several frames is animated by a thread of its own until stopped.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "winsys/Canvas.h"
 
@@ -29,8 +31,11 @@ class CPictureEx {
   int LoadFromFile(const std::string& path);
   int LoadFromMemory(const uint8_t* data, size_t size);
 
-  // 1 when a single picture was drawn; 0 when nothing is loaded or drawing failed.
+  // 1 when a single picture was drawn; 0 when nothing is loaded, drawing failed, or the
+  // animation thread was started (or already runs).
   int Draw();
+  // Ends a running animation (waiting at most 5 seconds), keeping the picture and the
+  // frame to go on with.
   void Stop();
   void Unload();
 
@@ -38,11 +43,25 @@ class CPictureEx {
   int PictureHeight() const { return height_; }
   bool IsCanvasReady() const { return canvas_ready_; }
   winsys::Rgb BackgroundColour() const { return background_; }
-  // Pixel of the canvas (0 without one); for tests.
+  bool IsGif() const { return is_gif_; }
+  bool IsAnimating() const { return thread_.joinable(); }
+  // Frames of an animated GIF that decoded (0 for a single picture).
+  size_t FrameCount() const;
+  size_t CurrentFrame() const;
+
+  // For tests: pixel of the canvas (0 without one), and the two halves of one animation step
+  // run on the calling thread instead of the animation thread (no wait between them): draw
+  // the current frame; apply its disposal and move to the next.
   winsys::Rgb CanvasPixel(int x, int y);
+  void ShowFrameForTest();
+  void EndFrameForTest();
+
+  struct Frames;
+  struct Run;
 
  private:
   int PrepareCanvas(int width, int height);
+  int LoadGif(const uint8_t* data, size_t size);
   void Paint(winsys::WindowPainter& painter);
 
   winsys::Dialog* dialog_ = nullptr;
@@ -51,6 +70,11 @@ class CPictureEx {
   int height_ = 0;
   winsys::Rgb background_ = 0xFFFFFF;
   bool canvas_ready_ = false;
-  std::unique_ptr<winsys::Canvas> canvas_;
+  bool is_gif_ = false;
+  std::shared_ptr<winsys::Canvas> canvas_;
   std::unique_ptr<winsys::Picture> picture_;
+  // Shared with the animation thread, which may outlive a stop that timed out.
+  std::shared_ptr<Frames> frames_;
+  std::shared_ptr<Run> run_;
+  std::thread thread_;
 };

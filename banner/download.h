@@ -1,0 +1,82 @@
+// The banner download: one HTTP/1.0 GET of the banner picture from the maker's server, at
+// most one redirection followed, the body saved into the banner folder only when it arrived
+// whole with status 200. Plain C++ over libcurl; runs on whatever thread calls it.
+#pragma once
+
+#include <cstddef>
+#include <mutex>
+#include <string>
+
+namespace banner {
+
+constexpr const char* kDefaultServerHost = "www.quorkit.example";
+constexpr int kDefaultServerPort = 80;
+constexpr size_t kMaxBannerBytes = 4u * 1024 * 1024;
+
+// Sent with both requests.
+constexpr const char* kAcceptHeader =
+    "Accept: audio/x-aiff, audio/basic, audio/midi, audio/mpeg, audio/wav, image/jpeg, "
+    "image/gif, image/jpg, image/png, image/mng, image/bmp, text/plain, text/html, text/htm";
+// Sent with the first request only; the redirected one carries the client's agent name.
+constexpr const char* kUserAgentHeader = "User-Agent: ZevOdiRezo/1.0";
+constexpr const char* kAgentName = "ZIRUvi";
+
+// Lets another thread give up on a running download: it ends at its next progress report,
+// and the temporary file it may be writing is removed at once.
+class DownloadCancel {
+ public:
+  void Cancel();
+  bool IsCancelled();
+
+  // Used by the download: false when already cancelled.
+  bool SetTemporary(const std::string& path);
+  // Removes the temporary file (if it still exists) and forgets it.
+  void DropTemporary();
+  // Renames the temporary file to `target` unless cancelled; false when that did not happen
+  // (the temporary file is then removed).
+  bool CommitTemporary(const std::string& target);
+
+ private:
+  std::mutex mutex_;
+  bool cancelled_ = false;
+  std::string temporary_;
+};
+
+struct DownloadOptions {
+  std::string host = kDefaultServerHost;
+  int port = kDefaultServerPort;
+  std::string folder;  // the banner folder; the file is kBannerFileName in it
+  long connect_timeout_ms = 30000;
+  long retry_delay_ms = 1000;
+  size_t max_body = kMaxBannerBytes;
+  // A transfer that receives nothing for this long is given up.
+  long stall_seconds = 60;
+};
+
+struct DownloadResult {
+  // The final HTTP status, or 0 on a failure without one. 200 only when the banner file was
+  // replaced by the complete body.
+  int status = 0;
+  int connect_attempts = 0;  // of the first request
+  bool redirected = false;
+};
+
+DownloadResult DownloadBanner(const DownloadOptions& options, DownloadCancel* cancel);
+
+// "HOST:PORT" (an IPv6 host in brackets) with a port of 1 to 65535.
+bool ParseHostPort(const std::string& text, std::string* host, int* port);
+
+// The value of the first header named Location (any case) in raw response header text;
+// false when there is none or it is empty.
+bool FindLocation(const std::string& headers, std::string* location);
+
+// Splits an absolute http or https URL into server, port and object (path and query, the
+// fragment dropped). The port is the URL's, else that of its scheme.
+struct UrlParts {
+  std::string host;
+  int port = 0;
+  std::string object;
+};
+bool SplitUrl(const std::string& url, UrlParts* parts);
+
+}  // namespace banner

@@ -1,0 +1,165 @@
+// The download worker reporting to its owner window, and going away without waiting.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "banner/CDownloadAd.h"
+#include "tests/banner/http_server.h"
+#include "winsys/Dialog.h"
+
+namespace {
+
+class Owner : public winsys::Dialog {
+ public:
+  Owner() : Dialog(102) {}
+  std::vector<std::pair<unsigned, uintptr_t>> messages;
+
+ protected:
+  intptr_t OnMessage(unsigned message, uintptr_t wparam, intptr_t) override {
+    messages.emplace_back(message, wparam);
+    return 0;
+  }
+};
+
+bool WaitFor(const std::function<bool()>& done) {
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > give_up) return false;
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+// Lets queued calls arrive for a while (to see that no further message comes).
+void Settle() {
+  for (int i = 0; i < 50; ++i) {
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(4));
+  }
+}
+
+class DownloadWorker : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(data_home_.isValid());
+    setenv("XDG_DATA_HOME", data_home_.path().toUtf8().constData(), 1);
+    for (const char* name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"}) unsetenv(name);
+    ASSERT_TRUE(owner_.Create(nullptr));
+  }
+  void TearDown() override { CDownloadAd::SetServer("www.quorkit.example:80"); }
+
+  std::string Banner(const CDownloadAd& worker) const {
+    std::ifstream file(worker.Folder() + "/veytoolad.gif", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  }
+
+  QTemporaryDir data_home_;
+  Owner owner_;
+};
+
+TEST_F(DownloadWorker, ReportsSuccessOnce) {
+  httptest::Server server;
+  server.Push("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nGIF89a new");
+  ASSERT_TRUE(CDownloadAd::SetServer(server.HostPort()));
+  CDownloadAd worker;
+  worker.SetOwner(&owner_);
+  ASSERT_TRUE(worker.PrepareFolder());
+  EXPECT_EQ(worker.Folder(), data_home_.path().toStdString() + "/QuorKit");
+  ASSERT_TRUE(worker.Start());
+  EXPECT_FALSE(worker.Start());
+  ASSERT_TRUE(WaitFor([&] { return !owner_.messages.empty(); }));
+  Settle();
+  ASSERT_EQ(owner_.messages.size(), 1u);
+  EXPECT_EQ(owner_.messages[0].first, 0x0464u);
+  EXPECT_EQ(owner_.messages[0].second, 1u);
+  EXPECT_EQ(Banner(worker), "GIF89a new");
+}
+
+TEST_F(DownloadWorker, ReportsFailure) {
+  for (const char* reply : {"HTTP/1.0 404 Not Found\r\n\r\n", "HTTP/1.0 401 No\r\n\r\n"}) {
+    owner_.messages.clear();
+    httptest::Server server;
+    server.Push(reply);
+    ASSERT_TRUE(CDownloadAd::SetServer(server.HostPort()));
+    CDownloadAd worker;
+    worker.SetOwner(&owner_);
+    worker.PrepareFolder();
+    ASSERT_TRUE(worker.Start());
+    ASSERT_TRUE(WaitFor([&] { return !owner_.messages.empty(); }));
+    Settle();
+    ASSERT_EQ(owner_.messages.size(), 1u);
+    EXPECT_EQ(owner_.messages[0].second, 0u);
+  }
+}
+
+TEST_F(DownloadWorker, GoesAwayWithoutWaitingForAStalledServer) {
+  httptest::Server server;
+  server.Push(httptest::Reply{"", /*silent=*/true});
+  ASSERT_TRUE(CDownloadAd::SetServer(server.HostPort()));
+  auto worker = std::make_unique<CDownloadAd>();
+  worker->SetOwner(&owner_);
+  worker->PrepareFolder();
+  const std::string folder = worker->Folder();
+  ASSERT_TRUE(worker->Start());
+  ASSERT_TRUE(WaitFor([&] { return server.Accepted() == 1; }));
+  worker.reset();  // returns at once; the download is given up
+  ASSERT_TRUE(WaitFor([&] { return server.ClosedByPeer() == 1; }));
+  Settle();
+  EXPECT_TRUE(owner_.messages.empty());
+  std::ifstream banner(folder + "/veytoolad.gif");
+  EXPECT_FALSE(banner.good());
+}
+
+TEST_F(DownloadWorker, GoesAwayInTheMiddleOfTheBody) {
+  httptest::Server server;
+  server.Push(httptest::Reply{"HTTP/1.0 200 OK\r\n\r\nGIF89a part", false, /*hold_after=*/true});
+  ASSERT_TRUE(CDownloadAd::SetServer(server.HostPort()));
+  auto worker = std::make_unique<CDownloadAd>();
+  worker->SetOwner(&owner_);
+  worker->PrepareFolder();
+  const std::string folder = worker->Folder();
+  ASSERT_TRUE(worker->Start());
+  ASSERT_TRUE(WaitFor([&] { return server.Accepted() == 1; }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  worker.reset();
+  // Nothing of the partial body is left in the folder, right away.
+  EXPECT_TRUE(QDir(QString::fromStdString(folder))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                  .isEmpty());
+  ASSERT_TRUE(WaitFor([&] { return server.ClosedByPeer() == 1; }));
+  Settle();
+  EXPECT_TRUE(owner_.messages.empty());
+}
+
+TEST_F(DownloadWorker, NeedsAnOwner) {
+  CDownloadAd worker;
+  worker.PrepareFolder();
+  EXPECT_FALSE(worker.Start());
+  EXPECT_FALSE(worker.Started());
+}
+
+TEST(DownloadServer, SetServerTakesOnlyHostAndPort) {
+  EXPECT_EQ(CDownloadAd::Server(), "www.quorkit.example:80");
+  EXPECT_TRUE(CDownloadAd::SetServer("127.0.0.1:8080"));
+  EXPECT_EQ(CDownloadAd::Server(), "127.0.0.1:8080");
+  for (const char* bad : {"", "127.0.0.1", "127.0.0.1:", ":80", "h:70000", "h:8o"}) {
+    EXPECT_FALSE(CDownloadAd::SetServer(bad)) << bad;
+    EXPECT_EQ(CDownloadAd::Server(), "127.0.0.1:8080");
+  }
+  EXPECT_TRUE(CDownloadAd::SetServer("[::1]:81"));
+  EXPECT_EQ(CDownloadAd::Server(), "[::1]:81");
+  EXPECT_TRUE(CDownloadAd::SetServer("www.quorkit.example:80"));
+}
+
+}  // namespace
