@@ -35,7 +35,10 @@ void CQuorDlg::OnInitDialog() {
   MoveControl(kBannerControl, 0, 0, kBannerWidth, kBannerHeight);
   picture_.Attach(this, kBannerControl);
   if (picture_.LoadFromResource()) picture_.Draw();
-  banner_folder_ = banner::PrepareBannerFolder();
+  download_.SetOwner(this);
+  download_.PrepareFolder();
+  banner_folder_ = download_.Folder();
+  download_.Start();
   handover_ = banner::BannerHandover();
   SetTimer(kBannerTimer, 1000);
 }
@@ -54,6 +57,11 @@ void CQuorDlg::Launch(int command) {
   winsys::Dialog* tool = ToolDialog(command);
   if (!tool->HasWindow() && !tool->Create(this)) return;
   tool->ShowWindow(true);
+}
+
+void CQuorDlg::OnCancel() {
+  picture_.Stop();  // the animation ends before the window goes
+  Dialog::OnCancel();
 }
 
 void CQuorDlg::OnSysCommand(int id) {

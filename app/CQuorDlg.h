@@ -7,6 +7,7 @@
 #include <string>
 
 #include "banner/BannerHandover.h"
+#include "banner/CDownloadAd.h"
 #include "banner/CPictureEx.h"
 #include "tools/protocol/ihexfile.h"
 #include "winsys/Dialog.h"
@@ -34,6 +35,7 @@ class CQuorDlg : public winsys::Dialog {
   bool OnMenuCommand(int id) override;
   void OnSysCommand(int id) override;
   void OnTimer(int id) override;
+  void OnCancel() override;
   intptr_t OnMessage(unsigned message, uintptr_t wparam, intptr_t lparam) override;
 
  private:
@@ -44,6 +46,7 @@ class CQuorDlg : public winsys::Dialog {
 
   std::map<int, std::unique_ptr<winsys::Dialog>> tools_;
   CPictureEx picture_;
+  CDownloadAd download_;
   banner::BannerHandover handover_;
   std::string banner_folder_;
   CIHexFile hex_file_;  // read by menu command 32803

@@ -36,26 +36,13 @@ const std::vector<ToolEntry>& ToolTable() {
   // One row per tool: its menu command and its dialog class, which names its template. An
   // entry of menu 136 without a row here is shown disabled.
   static const std::vector<ToolEntry> table = {
-      {1000, Make<CModBusDlg>},
-      {1004, Make<CPostADlg>},
-      {1009, Make<CToolsDlg>},
-      {1014, Make<CDEC2HEXDlg>},
-      {1015, Make<CCheckDlg>},
-      {32822, Make<CEqSwitch>},
-      {32783, Make<CFindResDlg>},
-      {32785, Make<CResDlg>},
-      {32797, Make<CRes2Dlg>},
-      {32784, Make<CCapDlg>},
-      {32799, Make<CCrDlg>},
-      {32807, Make<CPowerDlg>},
-      {32809, Make<CLinerPowerDlg>},
-      {32818, Make<CNtcDlg>},
-      {32787, Make<CTextDialog>},
-      {32789, Make<CSegCodeDlg>},
-      {32795, Make<CMidValueDlg>},
-      {32801, Make<CTimerDlg>},
-      {32824, Make<CMifareCode>},
-      {32826, Make<CHeating>},
+      {1000, Make<CModBusDlg>},      {1004, Make<CPostADlg>},     {1009, Make<CToolsDlg>},
+      {1014, Make<CDEC2HEXDlg>},     {1015, Make<CCheckDlg>},     {32822, Make<CEqSwitch>},
+      {32783, Make<CFindResDlg>},    {32785, Make<CResDlg>},      {32797, Make<CRes2Dlg>},
+      {32784, Make<CCapDlg>},        {32799, Make<CCrDlg>},       {32807, Make<CPowerDlg>},
+      {32809, Make<CLinerPowerDlg>}, {32818, Make<CNtcDlg>},      {32787, Make<CTextDialog>},
+      {32789, Make<CSegCodeDlg>},    {32795, Make<CMidValueDlg>}, {32801, Make<CTimerDlg>},
+      {32824, Make<CMifareCode>},    {32826, Make<CHeating>},
   };
   return table;
 }

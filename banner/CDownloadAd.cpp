@@ -1,12 +1,12 @@
 #include "banner/CDownloadAd.h"
 
-#include <condition_variable>
 #include <mutex>
 #include <thread>
 
 #include "banner/BannerFolder.h"
 #include "banner/download.h"
 #include "winsys/Dialog.h"
+#include "winsys/WindowLink.h"
 
 namespace {
 
@@ -20,10 +20,8 @@ int g_server_port = banner::kDefaultServerPort;
 // object is destroyed; from then on the worker reports to nobody.
 struct CDownloadAd::Shared {
   std::mutex mutex;
-  std::condition_variable handled_changed;
-  winsys::Dialog* owner = nullptr;
+  std::shared_ptr<winsys::WindowLink> link;  // to the owner window
   bool gone = false;
-  bool handled = false;
   banner::DownloadCancel cancel;
 };
 
@@ -31,29 +29,17 @@ namespace {
 
 using Shared = CDownloadAd::Shared;
 
-// Runs on the user-interface thread, where the owner cannot be destroyed meanwhile.
-void Deliver(const std::shared_ptr<Shared>& shared, uintptr_t wparam) {
-  winsys::Dialog* owner;
-  {
-    std::lock_guard<std::mutex> lock(shared->mutex);
-    owner = shared->gone ? nullptr : shared->owner;
-  }
-  if (owner) owner->SendMessage(CDownloadAd::kResultMessage, wparam, 0);
-  std::lock_guard<std::mutex> lock(shared->mutex);
-  shared->handled = true;
-  shared->handled_changed.notify_all();
-}
-
 void Work(std::shared_ptr<Shared> shared, banner::DownloadOptions options) {
   const banner::DownloadResult result = banner::DownloadBanner(options, &shared->cancel);
   const uintptr_t wparam = result.status == 200 ? 1 : 0;
-  std::unique_lock<std::mutex> lock(shared->mutex);
-  if (shared->gone || shared->owner == nullptr) return;
-  // The message is handed to the owner's thread as a queued call, so that the worker never
-  // blocks on a window that is being closed; it then waits until it was handled, or until
-  // the owner is gone (a call queued to a closed window is dropped).
-  shared->owner->PostCall([shared, wparam] { Deliver(shared, wparam); });
-  shared->handled_changed.wait(lock, [&] { return shared->handled || shared->gone; });
+  std::shared_ptr<winsys::WindowLink> link;
+  {
+    std::lock_guard<std::mutex> lock(shared->mutex);
+    if (shared->gone) return;
+    link = shared->link;
+  }
+  // Waits until the owner has handled it, or until its window goes (the link is cut then).
+  if (link) link->Send(CDownloadAd::kResultMessage, wparam, 0);
 }
 
 }  // namespace
@@ -64,8 +50,7 @@ CDownloadAd::~CDownloadAd() {
   {
     std::lock_guard<std::mutex> lock(shared_->mutex);
     shared_->gone = true;
-    shared_->owner = nullptr;
-    shared_->handled_changed.notify_all();
+    shared_->link.reset();
   }
   shared_->cancel.Cancel();
 }
@@ -106,7 +91,7 @@ bool CDownloadAd::Start() {
   options.folder = folder_;
   {
     std::lock_guard<std::mutex> lock(shared_->mutex);
-    shared_->owner = owner_;
+    shared_->link = owner_->Link();
   }
   started_ = true;
   std::thread(Work, shared_, std::move(options)).detach();

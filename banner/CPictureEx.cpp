@@ -11,6 +11,7 @@
 #include "banner/gifwalk.h"
 #include "winsys/Dialog.h"
 #include "winsys/Template.h"
+#include "winsys/WindowLink.h"
 
 namespace {
 constexpr const char* kBannerResource = "bitmaps/147.bmp";  // type "MYP", ID 147
@@ -50,7 +51,10 @@ struct CPictureEx::Run {
   std::condition_variable wake;
   bool exit = false;
   bool ended = false;
-  winsys::Dialog* dialog = nullptr;  // cleared when a stop gives up waiting
+  // Repaints reach the window only through its link, never through the dialog directly;
+  // cleared when a stop gives up waiting.
+  std::shared_ptr<winsys::WindowLink> link;
+  winsys::Dialog* dialog = nullptr;  // used only on the user-interface thread
   int control_id = 0;
 };
 
@@ -99,7 +103,9 @@ void Advance(Frames& frames) {
 
 void RequestRepaint(Run& run) {
   std::lock_guard<std::mutex> lock(run.mutex);
-  if (run.dialog) run.dialog->InvalidateControl(run.control_id);
+  if (!run.link) return;
+  // The call runs on the user-interface thread, and only while the window is there.
+  run.link->Post([dialog = run.dialog, id = run.control_id] { dialog->InvalidateControl(id); });
 }
 
 void Animate(std::shared_ptr<Frames> frames, std::shared_ptr<Run> run) {
@@ -231,6 +237,7 @@ int CPictureEx::Draw() {
     if (thread_.joinable()) return 0;  // already animating
     run_ = std::make_shared<Run>();
     run_->dialog = dialog_;
+    if (dialog_) run_->link = dialog_->Link();
     run_->control_id = control_id_;
     thread_ = std::thread(Animate, frames_, run_);
     return 0;
@@ -258,7 +265,7 @@ void CPictureEx::Stop() {
     ended = run_->wake.wait_for(lock, kStopWait, [this] { return run_->ended; });
     // A thread that does not end in time keeps its own share of the frames and canvas,
     // but asks for no more repaints.
-    if (!ended) run_->dialog = nullptr;
+    if (!ended) run_->link.reset();
   }
   if (ended) {
     thread_.join();

@@ -1,5 +1,6 @@
-// quorkit-drive [SCRIPT]: runs the program headless and drives it with a script read from
-// the file SCRIPT or from standard input.
+// quorkit-drive [--banner-server HOST:PORT] [SCRIPT]: runs the program headless and drives
+// it with a script read from the file SCRIPT or from standard input. The banner download asks
+// HOST:PORT instead of the maker's server.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -9,16 +10,32 @@
 #include "app/Application.h"
 #include "app/CQuorDlg.h"
 #include "app/drive/Console.h"
+#include "banner/CDownloadAd.h"
 
 int main(int argc, char** argv) {
+  const char* script = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--banner-server" && i + 1 < argc) {
+      if (!CDownloadAd::SetServer(argv[++i])) {
+        std::fprintf(stderr, "quorkit-drive: --banner-server takes HOST:PORT, not %s\n", argv[i]);
+        return 2;
+      }
+    } else if (script == nullptr && arg.rfind("--", 0) != 0) {
+      script = argv[i];
+    } else {
+      std::fprintf(stderr, "usage: quorkit-drive [--banner-server HOST:PORT] [SCRIPT]\n");
+      return 2;
+    }
+  }
   std::vector<std::string> lines;
   {
     std::ifstream file;
     std::istream* input = &std::cin;
-    if (argc > 1) {
-      file.open(argv[1]);
+    if (script != nullptr) {
+      file.open(script);
       if (!file) {
-        std::fprintf(stderr, "quorkit-drive: cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "quorkit-drive: cannot read %s\n", script);
         return 2;
       }
       input = &file;

@@ -56,8 +56,9 @@ class DownloadWorker : public testing::Test {
     setenv("XDG_DATA_HOME", data_home_.path().toUtf8().constData(), 1);
     for (const char* name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"}) unsetenv(name);
     ASSERT_TRUE(owner_.Create(nullptr));
+    server_before_ = CDownloadAd::Server();
   }
-  void TearDown() override { CDownloadAd::SetServer("www.quorkit.example:80"); }
+  void TearDown() override { CDownloadAd::SetServer(server_before_); }
 
   std::string Banner(const CDownloadAd& worker) const {
     std::ifstream file(worker.Folder() + "/veytoolad.gif", std::ios::binary);
@@ -66,6 +67,7 @@ class DownloadWorker : public testing::Test {
 
   QTemporaryDir data_home_;
   Owner owner_;
+  std::string server_before_;
 };
 
 TEST_F(DownloadWorker, ReportsSuccessOnce) {
@@ -150,7 +152,7 @@ TEST_F(DownloadWorker, NeedsAnOwner) {
 }
 
 TEST(DownloadServer, SetServerTakesOnlyHostAndPort) {
-  EXPECT_EQ(CDownloadAd::Server(), "www.quorkit.example:80");
+  const std::string before = CDownloadAd::Server();  // the test main's silent server
   EXPECT_TRUE(CDownloadAd::SetServer("127.0.0.1:8080"));
   EXPECT_EQ(CDownloadAd::Server(), "127.0.0.1:8080");
   for (const char* bad : {"", "127.0.0.1", "127.0.0.1:", ":80", "h:70000", "h:8o"}) {
@@ -160,6 +162,8 @@ TEST(DownloadServer, SetServerTakesOnlyHostAndPort) {
   EXPECT_TRUE(CDownloadAd::SetServer("[::1]:81"));
   EXPECT_EQ(CDownloadAd::Server(), "[::1]:81");
   EXPECT_TRUE(CDownloadAd::SetServer("www.quorkit.example:80"));
+  EXPECT_EQ(CDownloadAd::Server(), "www.quorkit.example:80");
+  EXPECT_TRUE(CDownloadAd::SetServer(before));
 }
 
 }  // namespace
