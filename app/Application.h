@@ -24,4 +24,9 @@ class Application {
   std::unique_ptr<QApplication> qt_;
 };
 
+// Ends the process with `status` once everything of the program's own is destroyed, without
+// exit handlers: a banner download still under way on its worker thread is not waited for,
+// and library clean-ups it may still be inside do not run under it.
+[[noreturn]] void ExitNow(int status);
+
 }  // namespace app

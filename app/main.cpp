@@ -1,6 +1,10 @@
 #include "app/Application.h"
 
 int main(int argc, char** argv) {
-  app::Application application(argc, argv, app::Application::Mode::kDesktop);
-  return application.Run();
+  int status = 0;
+  {
+    app::Application application(argc, argv, app::Application::Mode::kDesktop);
+    status = application.Run();
+  }
+  app::ExitNow(status);
 }

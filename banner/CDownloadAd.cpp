@@ -94,6 +94,7 @@ bool CDownloadAd::Start() {
     shared_->link = owner_->Link();
   }
   started_ = true;
+  banner::PrepareDownloads();
   std::thread(Work, shared_, std::move(options)).detach();
   return true;
 }

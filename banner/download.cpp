@@ -155,11 +155,6 @@ std::string MakeUrl(const std::string& host, int port, const std::string& object
   return "http://" + (v6 ? "[" + host + "]" : host) + ":" + std::to_string(port) + object;
 }
 
-void EnsureCurl() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 // One request and its response. Only a status 200 body is kept, in a temporary file.
 class Exchange {
  public:
@@ -330,12 +325,17 @@ class Exchange {
 
 }  // namespace
 
+void PrepareDownloads() {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
 DownloadResult DownloadBanner(const DownloadOptions& options, DownloadCancel* cancel) {
   DownloadCancel own_cancel;
   if (cancel == nullptr) cancel = &own_cancel;
   DownloadResult result;
   if (options.folder.empty() || cancel->IsCancelled()) return result;
-  EnsureCurl();
+  PrepareDownloads();
   const std::string target = options.folder + "/" + kBannerFileName;
 
   Exchange first(options, cancel);

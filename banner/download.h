@@ -61,6 +61,10 @@ struct DownloadResult {
   bool redirected = false;
 };
 
+// Sets up the HTTP client once. Not thread-safe against other threads' use of it, so the
+// user-interface thread calls it before any worker starts (DownloadBanner calls it too).
+void PrepareDownloads();
+
 DownloadResult DownloadBanner(const DownloadOptions& options, DownloadCancel* cancel);
 
 // "HOST:PORT" (an IPv6 host in brackets) with a port of 1 to 65535.

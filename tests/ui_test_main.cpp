@@ -33,6 +33,10 @@ std::string SilentServer() {
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   CDownloadAd::SetServer(SilentServer());
-  app::Application application(argc, argv, app::Application::Mode::kHeadless);
-  return RUN_ALL_TESTS();
+  int status = 0;
+  {
+    app::Application application(argc, argv, app::Application::Mode::kHeadless);
+    status = RUN_ALL_TESTS();
+  }
+  app::ExitNow(status);
 }
