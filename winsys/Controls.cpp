@@ -123,12 +123,30 @@ class GroupControl : public Control, public TextControl {
   GroupFrame* frame_;
 };
 
-// --- single-line edit ----------------------------------------------------------------------
+// --- edits --------------------------------------------------------------------------------
 
-class LineEditControl : public Control, public TextControl, public TypingControl {
+// What single-line and multi-line edits share: typing, read-only, the change notification.
+template <typename Edit>
+class EditControl : public Control, public TextControl, public TypingControl {
+ public:
+  EditControl(const std::string& kind, Edit* edit) : Control(kind, edit), edit_(edit) {}
+  bool Raises(ControlEvent event) const override { return event == ControlEvent::kChange; }
+  bool Type(const std::string& text) override {
+    if (edit_->isReadOnly()) return false;
+    SetText(text);
+    return true;
+  }
+  void SetReadOnly(bool read_only) override { edit_->setReadOnly(read_only); }
+  bool IsReadOnly() const override { return edit_->isReadOnly(); }
+
+ protected:
+  Edit* edit_;
+};
+
+class LineEditControl : public EditControl<QLineEdit> {
  public:
   LineEditControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, edit_ = new QLineEdit(context.parent)) {
+      : EditControl(row.kind, new QLineEdit(context.parent)) {
     // Typing has no limit of its own here, so nothing the program writes is ever cut.
     edit_->setMaxLength(INT_MAX);
     edit_->setText(ToQt(row.text));
@@ -140,22 +158,9 @@ class LineEditControl : public Control, public TextControl, public TypingControl
     QObject::connect(edit_, &QLineEdit::textChanged, edit_,
                      [notify = context.notify, id] { notify(id, ControlEvent::kChange); });
   }
-  bool Raises(ControlEvent event) const override { return event == ControlEvent::kChange; }
   std::string Text() const override { return FromQt(edit_->text()); }
   void SetText(const std::string& text) override { edit_->setText(ToQt(text)); }
-  bool Type(const std::string& text) override {
-    if (edit_->isReadOnly()) return false;
-    SetText(text);
-    return true;
-  }
-  void SetReadOnly(bool read_only) override { edit_->setReadOnly(read_only); }
-  bool IsReadOnly() const override { return edit_->isReadOnly(); }
-
- private:
-  QLineEdit* edit_;
 };
-
-// --- multi-line edit -----------------------------------------------------------------------
 
 // Without "wantreturn", Enter belongs to the dialog (its default button), not to the text.
 class PlainEdit : public QPlainTextEdit {
@@ -177,10 +182,10 @@ class PlainEdit : public QPlainTextEdit {
   bool want_return_;
 };
 
-class TextEditControl : public Control, public TextControl, public TypingControl {
+class TextEditControl : public EditControl<PlainEdit> {
  public:
   TextEditControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, edit_ = new PlainEdit(row.Has("wantreturn"), context.parent)) {
+      : EditControl(row.kind, new PlainEdit(row.Has("wantreturn"), context.parent)) {
     edit_->setReadOnly(row.Has("readonly"));
     edit_->setVerticalScrollBarPolicy(row.Has("vscroll") ? Qt::ScrollBarAlwaysOn
                                                          : Qt::ScrollBarAlwaysOff);
@@ -200,7 +205,6 @@ class TextEditControl : public Control, public TextControl, public TypingControl
                        notify(id, ControlEvent::kChange);
                      });
   }
-  bool Raises(ControlEvent event) const override { return event == ControlEvent::kChange; }
 
   // The field hands back exactly what was written into it (a lone CR, U+2028 and all) until
   // a user edits it; from then on its lines end in "\r\n".
@@ -220,16 +224,8 @@ class TextEditControl : public Control, public TextControl, public TypingControl
     edit_->setPlainText(shown);
     setting_ = false;
   }
-  bool Type(const std::string& text) override {
-    if (edit_->isReadOnly()) return false;
-    SetText(text);
-    return true;
-  }
-  void SetReadOnly(bool read_only) override { edit_->setReadOnly(read_only); }
-  bool IsReadOnly() const override { return edit_->isReadOnly(); }
 
  private:
-  PlainEdit* edit_;
   std::string exact_;
   bool edited_ = false;
   bool setting_ = false;
