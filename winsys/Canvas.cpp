@@ -1,6 +1,9 @@
 #include "winsys/Canvas.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
@@ -18,6 +21,69 @@ struct Picture::Impl {
 struct Canvas::Impl {
   QImage image;
 };
+
+struct Font::Impl {
+  QFont font;
+  int ascent = 0;
+  int descent = 0;
+};
+
+namespace {
+
+// The Song-style face that stands in for "宋体" where the desktop has no such face: its
+// embedded 16-pixel strikes keep small Chinese characters crisp.
+constexpr char kSongFallback[] = "AR PL UMing CN";
+
+QString FaceFor(const std::string& face) {
+  const QString name = QString::fromStdString(face);
+  if ((name == QStringLiteral("宋体") ||
+       name.compare(QStringLiteral("SimSun"), Qt::CaseInsensitive) == 0) &&
+      !QFontDatabase::hasFamily(name)) {
+    return QString::fromLatin1(kSongFallback);
+  }
+  return name;
+}
+
+}  // namespace
+
+Font::Font(const FontSpec& spec) : impl_(std::make_unique<Impl>()) {
+  QFont& font = impl_->font;
+  font.setFamily(FaceFor(spec.face));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setStyleStrategy(QFont::StyleStrategy(
+      QFont::NoFontMerging | (spec.antialias ? QFont::PreferAntialias : QFont::NoAntialias)));
+  font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  font.setStrikeOut(spec.strike_out);
+  int pixels = spec.pixels > 0 ? spec.pixels : 1;
+  font.setPixelSize(pixels);
+  if (spec.cell_height) {
+    // Largest character height whose cell still fits the height asked for.
+    while (pixels > 1) {
+      QFontMetrics metrics(font);
+      if (metrics.ascent() + metrics.descent() <= spec.pixels) break;
+      font.setPixelSize(--pixels);
+    }
+  }
+  QFontMetrics metrics(font);
+  impl_->ascent = metrics.ascent();
+  impl_->descent = metrics.descent();
+}
+Font::~Font() = default;
+
+std::string Font::Family() const {
+  return QFontInfo(impl_->font).family().toStdString();
+}
+int Font::Ascent() const {
+  return impl_->ascent;
+}
+int Font::Descent() const {
+  return impl_->descent;
+}
+int Font::PixelSize() const {
+  return impl_->font.pixelSize();
+}
 
 Picture::Picture() : impl_(std::make_unique<Impl>()) {}
 Picture::~Picture() = default;
@@ -80,6 +146,21 @@ void Canvas::CopyFrom(const Canvas& source, int from_x, int from_y, int width, i
   if (!IsValid() || !source.IsValid()) return;
   QPainter painter(&impl_->image);
   painter.drawImage(QPoint(to_x, to_y), source.impl().image, QRect(from_x, from_y, width, height));
+}
+
+void Canvas::DrawText(const Font& font, const std::string& utf8, int x, int y, Rgb ink,
+                      Rgb background) {
+  if (!IsValid() || utf8.empty()) return;
+  const QString text = QString::fromStdString(utf8);
+  const Font::Impl& face = font.impl();
+  QPainter painter(&impl_->image);
+  painter.setRenderHint(QPainter::TextAntialiasing,
+                        !(face.font.styleStrategy() & QFont::NoAntialias));
+  painter.setFont(face.font);
+  const int advance = painter.fontMetrics().horizontalAdvance(text);
+  painter.fillRect(x, y, advance, face.ascent + face.descent, QColor::fromRgb(background));
+  painter.setPen(QColor::fromRgb(ink));
+  painter.drawText(QPoint(x, y + face.ascent), text);
 }
 
 void WindowPainter::DrawCanvas(const Canvas& canvas, int x, int y) {
