@@ -3,6 +3,7 @@
 #include "tools/circuit/CFindResDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
+#include "tools/mcu/CFontCode.h"
 #include "tools/protocol/CCheckDlg.h"
 #include "tools/protocol/CDEC2HEXDlg.h"
 #include "tools/protocol/CEqSwitch.h"
@@ -41,7 +42,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {32818, nullptr},            // CNtcDlg
       {32787, nullptr},            // CTextDialog
       {32789, nullptr},            // CSegCodeDlg
-      {32791, nullptr},            // CFontCode
+      {32791, Make<CFontCode>},    // CFontCode
       {32795, nullptr},            // CMidValueDlg
       {32801, nullptr},            // CTimerDlg
       {32824, nullptr},            // CMifareCode

@@ -1,6 +1,7 @@
 #include "tools/mcu/glyph.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "base/cnum.h"
 #include "base/format.h"
@@ -29,6 +30,39 @@ uint8_t ReverseBits(uint8_t byte) {
 
 int32_t ReadWidth(const std::string& text) {
   return std::clamp<int32_t>(base::ReadLong(text), 0, kMaxWidth);
+}
+
+void GlyphSampler::SetWidthIndex(int index) {
+  if (index >= 0 && index < static_cast<int>(std::size(kWidths))) SetWidth(kWidths[index]);
+}
+
+void GlyphSampler::SetHeightIndex(int index) {
+  if (index >= 0 && index < static_cast<int>(std::size(kHeights))) {
+    region_.bottom = region_.top + kHeights[index];
+  }
+}
+
+void GlyphSampler::MoveRegion(Move move) {
+  int dx = 0;
+  int dy = 0;
+  switch (move) {
+    case Move::kUp:
+      dy = region_.top > 0 ? -1 : 0;
+      break;
+    case Move::kDown:
+      dy = region_.top < kMaxOffset ? 1 : 0;
+      break;
+    case Move::kLeft:
+      dx = region_.left > 0 ? -1 : 0;
+      break;
+    case Move::kRight:
+      dx = region_.left < kMaxOffset ? 1 : 0;
+      break;
+  }
+  region_.left += dx;
+  region_.right += dx;
+  region_.top += dy;
+  region_.bottom += dy;
 }
 
 int GlyphSampler::RecordSize() const {

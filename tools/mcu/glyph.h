@@ -45,6 +45,14 @@ struct Region {
   int32_t Height() const { return bottom - top; }
 };
 
+// Matrix sizes of the width and height lists, by list index.
+constexpr int kWidths[] = {8, 12, 16, 24, 32, 48, 64, 128};
+constexpr int kHeights[] = {8, 16, 24, 32, 48, 64, 128};
+// The move buttons keep the region's left and top within 0..kMaxOffset.
+constexpr int kMaxOffset = 20;
+
+enum class Move { kUp, kDown, kLeft, kRight };
+
 // Ink: mean brightness strictly below the threshold.
 inline bool IsInk(Rgb colour, int threshold) {
   const int sum = static_cast<int>((colour >> 16) & 0xFF) + static_cast<int>((colour >> 8) & 0xFF) +
@@ -70,6 +78,13 @@ class GlyphSampler {
   const Region& region() const { return region_; }
   int threshold() const { return threshold_; }
   void set_threshold(int threshold) { threshold_ = threshold; }
+
+  // Size changes keep the region's top-left corner. An index outside the list changes nothing.
+  void SetWidth(int32_t width) { region_.right = region_.left + width; }
+  void SetWidthIndex(int index);
+  void SetHeightIndex(int index);
+  // Moves the region one pixel, keeping its size; a move past the limits is ignored.
+  void MoveRegion(Move move);
 
   // Bytes a character yields: (height div 8) x width, 0 when either is not positive or the
   // record would not fit the glyph buffer.

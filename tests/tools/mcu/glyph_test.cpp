@@ -102,6 +102,36 @@ TEST_F(SamplerTest, RecordSizeFollowsWidthAndBands) {
   }
 }
 
+TEST_F(SamplerTest, SizesAndMovesKeepTheirLimits) {
+  sampler.SetWidthIndex(7);
+  sampler.SetHeightIndex(6);
+  EXPECT_EQ(sampler.RecordSize(), 2048);
+  sampler.SetWidthIndex(1);
+  sampler.SetHeightIndex(0);
+  EXPECT_EQ(sampler.RecordSize(), 12);
+  sampler.SetWidthIndex(-1);  // no selection
+  sampler.SetHeightIndex(7);  // the height list has no eighth item
+  EXPECT_EQ(sampler.region().Width(), 12);
+  EXPECT_EQ(sampler.region().Height(), 8);
+  sampler.SetWidth(ReadWidth("5000"));
+  EXPECT_EQ(sampler.region().Width(), 128);
+
+  sampler.region() = {10, 10, 26, 26};
+  for (int i = 0; i < 15; ++i) sampler.MoveRegion(Move::kRight);
+  EXPECT_EQ(sampler.region().left, 20);
+  EXPECT_EQ(sampler.region().Width(), 16);
+  for (int i = 0; i < 25; ++i) sampler.MoveRegion(Move::kUp);
+  EXPECT_EQ(sampler.region().top, 0);
+  EXPECT_EQ(sampler.region().Height(), 16);
+  for (int i = 0; i < 25; ++i) sampler.MoveRegion(Move::kLeft);
+  sampler.MoveRegion(Move::kDown);
+  EXPECT_EQ(sampler.region().left, 0);
+  EXPECT_EQ(sampler.region().top, 1);
+  for (int i = 0; i < 25; ++i) sampler.MoveRegion(Move::kDown);
+  EXPECT_EQ(sampler.region().top, 20);
+  EXPECT_EQ(sampler.region().bottom, 36);
+}
+
 TEST_F(SamplerTest, PaintsOnlyTheRegionWhiteAndReadsOutsideAsBackground) {
   canvas.Fill(0, 0, 160, 160, 0x404040);
   FakeCanvas small(20, 20);
