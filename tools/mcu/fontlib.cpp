@@ -199,13 +199,13 @@ bool WriteGb2312Binary(GlyphSampler& sampler, LibraryFile& file) {
 }  // namespace
 
 const LibraryTexts& TextsOf(FontLibrary library) {
-  static const LibraryTexts kAsciiText{".txt", kTextDescription, "*.txt", kStart, kWarning, kDone};
+  static const LibraryTexts kAsciiText{"txt", kTextDescription, "*.txt", kStart, kWarning, kDone};
   static const LibraryTexts kAsciiBinary{
-      ".bin",   kBinaryDescription,
+      "bin",    kBinaryDescription,
       "*.bin",  kStart,
       kWarning, std::string(kDone) + "\r\n字符码从1到127的字符点阵码已按顺序保存到文件中；"};
   static const LibraryTexts kGb2312{
-      ".bin",
+      "bin",
       kBinaryDescription,
       "*.bin",
       "正在生成GB2312汉字库...\r\n(这可能需要几分钟或更长的时间，请耐心等待！)\r\n",

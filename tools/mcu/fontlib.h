@@ -14,7 +14,7 @@ namespace mcu {
 enum class FontLibrary { kAsciiText, kAscii8x8Text, kAsciiBinary, kGb2312Binary };
 
 struct LibraryTexts {
-  const char* default_extension;  // ".txt"
+  const char* default_extension;  // "txt", added to a name typed without one
   const char* filter_description;
   const char* filter_pattern;
   const char* start;

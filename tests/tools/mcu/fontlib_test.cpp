@@ -241,7 +241,7 @@ TEST_F(FontLibTest, WriteErrorLeavesTheEarlierFile) {
 
 TEST(FontLibTexts, EndTextsAndFilters) {
   EXPECT_EQ(TextsOf(FontLibrary::kAsciiText).end, "\r\n字库成功生成！");
-  EXPECT_EQ(TextsOf(FontLibrary::kAscii8x8Text).default_extension, std::string(".txt"));
+  EXPECT_EQ(TextsOf(FontLibrary::kAscii8x8Text).default_extension, std::string("txt"));
   EXPECT_EQ(TextsOf(FontLibrary::kAsciiBinary).end,
             "\r\n字库成功生成！\r\n字符码从1到127的字符点阵码已按顺序保存到文件中；");
   const std::string gb = TextsOf(FontLibrary::kGb2312Binary).end;
