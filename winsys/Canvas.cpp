@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <algorithm>
 #include <string>
 
 #include "winsys/Template.h"
@@ -24,6 +25,7 @@ struct Canvas::Impl {
 
 struct Font::Impl {
   QFont font;
+  std::unique_ptr<QFontMetrics> metrics;
   int ascent = 0;
   int descent = 0;
 };
@@ -66,9 +68,9 @@ Font::Font(const FontSpec& spec) : impl_(std::make_unique<Impl>()) {
       font.setPixelSize(--pixels);
     }
   }
-  QFontMetrics metrics(font);
-  impl_->ascent = metrics.ascent();
-  impl_->descent = metrics.descent();
+  impl_->metrics = std::make_unique<QFontMetrics>(font);
+  impl_->ascent = impl_->metrics->ascent();
+  impl_->descent = impl_->metrics->descent();
 }
 Font::~Font() = default;
 
@@ -121,13 +123,29 @@ bool Canvas::IsValid() const {
 
 void Canvas::Fill(int x, int y, int width, int height, Rgb colour) {
   if (!IsValid()) return;
-  QPainter painter(&impl_->image);
-  painter.fillRect(x, y, width, height, QColor::fromRgb(colour));
+  // Straight into the pixels: glyph sampling fills a small rectangle per character.
+  const QRect area = QRect(x, y, width, height) & impl_->image.rect();
+  if (area.isEmpty()) return;
+  const QRgb pixel = 0xFF000000u | colour;
+  for (int row = area.top(); row <= area.bottom(); ++row) {
+    auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(row));
+    std::fill(line + area.left(), line + area.right() + 1, pixel);
+  }
 }
 
 Rgb Canvas::GetPixel(int x, int y) const {
   if (!impl_->image.valid(x, y)) return 0;
   return impl_->image.pixel(x, y) & 0xFFFFFF;
+}
+
+void Canvas::ReadRow(int x, int y, int count, Rgb* out) const {
+  const QImage& image = impl_->image;
+  std::fill(out, out + std::max(count, 0), Rgb{0});
+  if (y < 0 || y >= image.height()) return;
+  const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+  const int begin = std::max(x, 0);
+  const int end = std::min(x + count, image.width());
+  for (int column = begin; column < end; ++column) out[column - x] = line[column] & 0xFFFFFF;
 }
 
 void Canvas::SetPixel(int x, int y, Rgb colour) {
@@ -157,7 +175,7 @@ void Canvas::DrawText(const Font& font, const std::string& utf8, int x, int y, R
   painter.setRenderHint(QPainter::TextAntialiasing,
                         !(face.font.styleStrategy() & QFont::NoAntialias));
   painter.setFont(face.font);
-  const int advance = painter.fontMetrics().horizontalAdvance(text);
+  const int advance = face.metrics->horizontalAdvance(text);
   painter.fillRect(x, y, advance, face.ascent + face.descent, QColor::fromRgb(background));
   painter.setPen(QColor::fromRgb(ink));
   painter.drawText(QPoint(x, y + face.ascent), text);

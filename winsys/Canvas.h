@@ -78,6 +78,8 @@ class Canvas {
 
   void Fill(int x, int y, int width, int height, Rgb colour);
   Rgb GetPixel(int x, int y) const;  // 0 outside the canvas
+  // Pixels x .. x + count - 1 of row y; those outside the canvas read as 0.
+  void ReadRow(int x, int y, int count, Rgb* out) const;
   void SetPixel(int x, int y, Rgb colour);
   // Draws `picture` scaled into the rectangle; false when nothing could be drawn.
   bool DrawPicture(const Picture& picture, int x, int y, int width, int height);

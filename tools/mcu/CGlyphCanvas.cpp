@@ -21,6 +21,9 @@ void CGlyphCanvas::Fill(int x, int y, int width, int height, mcu::Rgb colour) {
 mcu::Rgb CGlyphCanvas::Pixel(int x, int y) const {
   return canvas_.GetPixel(x, y);
 }
+void CGlyphCanvas::ReadRow(int x, int y, int count, mcu::Rgb* out) const {
+  canvas_.ReadRow(x, y, count, out);
+}
 void CGlyphCanvas::SetPixel(int x, int y, mcu::Rgb colour) {
   canvas_.SetPixel(x, y, colour);
 }

@@ -21,6 +21,7 @@ class CGlyphCanvas : public mcu::GlyphCanvas {
   int Height() const override;
   void Fill(int x, int y, int width, int height, mcu::Rgb colour) override;
   mcu::Rgb Pixel(int x, int y) const override;
+  void ReadRow(int x, int y, int count, mcu::Rgb* out) const override;
   void SetPixel(int x, int y, mcu::Rgb colour) override;
   void DrawCharacter(const std::string& utf8, int x, int y) override;
 

@@ -88,16 +88,20 @@ int GlyphSampler::SampleText(const std::string& utf8) {
   const int count = RecordSize();
   if (count == 0) return 0;
   const int width = r.Width();
-  const int bands = r.Height() / 8;
-  uint8_t* out = buffer_.data();
-  for (int band = 0; band < bands; ++band) {
-    const int top = r.top + band * 8;
-    for (int column = 0; column < width; ++column) {
-      uint8_t byte = 0;
-      for (int bit = 0; bit < 8; ++bit) {
-        if (InkAt(r.left + column, top + bit)) byte |= static_cast<uint8_t>(1u << bit);
-      }
-      *out++ = byte;
+  std::fill_n(buffer_.begin(), count, uint8_t{0});
+  // Only the part of the region on the canvas can hold ink.
+  const int x0 = std::max(r.left, 0);
+  const int x1 = std::min(r.right, canvas_.Width());
+  if (x0 >= x1) return count;
+  row_.resize(static_cast<size_t>(x1 - x0));
+  for (int line = 0; line < count / width * 8; ++line) {
+    const int y = r.top + line;
+    if (y < 0 || y >= canvas_.Height()) continue;
+    canvas_.ReadRow(x0, y, x1 - x0, row_.data());
+    uint8_t* band = buffer_.data() + (line / 8) * width + (x0 - r.left);
+    const auto bit = static_cast<uint8_t>(1u << (line % 8));
+    for (int i = 0; i < x1 - x0; ++i) {
+      if (IsInk(row_[i], threshold_)) band[i] |= bit;
     }
   }
   return count;

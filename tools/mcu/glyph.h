@@ -29,6 +29,8 @@ class GlyphCanvas {
   virtual int Height() const = 0;
   virtual void Fill(int x, int y, int width, int height, Rgb colour) = 0;
   virtual Rgb Pixel(int x, int y) const = 0;  // inside the canvas only
+  // Pixels x .. x + count - 1 of row y, all inside the canvas.
+  virtual void ReadRow(int x, int y, int count, Rgb* out) const = 0;
   virtual void SetPixel(int x, int y, Rgb colour) = 0;
   // Draws one character (UTF-8) in black with the top-left corner of its cell at (x, y), the
   // cell painted white.
@@ -118,6 +120,7 @@ class GlyphSampler {
   Region region_;
   int threshold_ = 200;
   std::array<uint8_t, kGlyphBufferSize> buffer_{};
+  std::vector<Rgb> row_;
 };
 
 }  // namespace mcu

@@ -34,6 +34,9 @@ class FakeCanvas : public GlyphCanvas {
     }
     return pixels_[y * width_ + x];
   }
+  void ReadRow(int x, int y, int count, Rgb* out) const override {
+    for (int i = 0; i < count; ++i) out[i] = Pixel(x + i, y);
+  }
   void SetPixel(int x, int y, Rgb colour) override {
     if (Inside(x, y)) pixels_[y * width_ + x] = colour;
   }

@@ -41,7 +41,6 @@ std::map<uint32_t, std::vector<uint16_t>> LoadUnifont() {
 }
 
 uint32_t CodePoint(const std::string& utf8) {
-  std::u32string text;
   const auto* bytes = reinterpret_cast<const unsigned char*>(utf8.data());
   if (bytes[0] < 0x80) return bytes[0];
   if (bytes[0] < 0xE0) return ((bytes[0] & 0x1Fu) << 6) | (bytes[1] & 0x3Fu);
