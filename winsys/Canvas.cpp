@@ -48,23 +48,24 @@ QString FaceFor(const std::string& face) {
 
 }  // namespace
 
-Font::Font(const FontSpec& spec) : impl_(std::make_unique<Impl>()) {
+Font::Font(const FontDescription& description) : impl_(std::make_unique<Impl>()) {
   QFont& font = impl_->font;
-  font.setFamily(FaceFor(spec.face));
+  font.setFamily(FaceFor(description.face));
   font.setHintingPreference(QFont::PreferNoHinting);
-  font.setStyleStrategy(QFont::StyleStrategy(
-      QFont::NoFontMerging | (spec.antialias ? QFont::PreferAntialias : QFont::NoAntialias)));
-  font.setWeight(spec.weight >= 700 ? QFont::Bold : QFont::Normal);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  font.setStrikeOut(spec.strike_out);
-  int pixels = spec.pixels > 0 ? spec.pixels : 1;
+  font.setStyleStrategy(
+      QFont::StyleStrategy(QFont::NoFontMerging |
+                           (description.antialias ? QFont::PreferAntialias : QFont::NoAntialias)));
+  font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setItalic(description.italic);
+  font.setUnderline(description.underline);
+  font.setStrikeOut(description.strike_out);
+  int pixels = description.pixels > 0 ? description.pixels : 1;
   font.setPixelSize(pixels);
-  if (spec.cell_height) {
+  if (description.cell_height) {
     // Largest character height whose cell still fits the height asked for.
     while (pixels > 1) {
       QFontMetrics metrics(font);
-      if (metrics.ascent() + metrics.descent() <= spec.pixels) break;
+      if (metrics.ascent() + metrics.descent() <= description.pixels) break;
       font.setPixelSize(--pixels);
     }
   }

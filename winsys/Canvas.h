@@ -33,7 +33,7 @@ class Picture {
 
 // A font for drawing on a canvas. Glyphs are drawn with hinting off, so the outlines come out
 // as designed: a font made of pixel squares (GNU Unifont) gives exactly its bitmaps.
-struct FontSpec {
+struct FontDescription {
   std::string face;
   int pixels = 16;
   // true: `pixels` is the cell height (ascent + descent, internal leading included), as the
@@ -50,7 +50,7 @@ class Font {
  public:
   // A face the machine lacks is looked up by the usual rules; "宋体" (and "SimSun") fall back
   // to the Song-style CJK face the program ships with.
-  explicit Font(const FontSpec& spec);
+  explicit Font(const FontDescription& description);
   ~Font();
   Font(const Font&) = delete;
   Font& operator=(const Font&) = delete;

@@ -22,12 +22,12 @@ void EnsureApplication() {
   (void)application;
 }
 
-winsys::FontSpec Face(const char* face) {
+winsys::FontDescription Face(const char* face) {
   if (std::string(face) == "宋体") return InitialGlyphFont();
-  winsys::FontSpec spec;
-  spec.face = face;
-  spec.pixels = 16;
-  return spec;
+  winsys::FontDescription description;
+  description.face = face;
+  description.pixels = 16;
+  return description;
 }
 
 void Generate(benchmark::State& state, mcu::FontLibrary library, const char* face) {

@@ -5,8 +5,8 @@ CGlyphCanvas::CGlyphCanvas() : canvas_(kSize, kSize) {
   SetFont(InitialGlyphFont());
 }
 
-void CGlyphCanvas::SetFont(const winsys::FontSpec& spec) {
-  font_ = std::make_unique<winsys::Font>(spec);
+void CGlyphCanvas::SetFont(const winsys::FontDescription& description) {
+  font_ = std::make_unique<winsys::Font>(description);
 }
 
 int CGlyphCanvas::Width() const {
@@ -31,10 +31,10 @@ void CGlyphCanvas::DrawCharacter(const std::string& utf8, int x, int y) {
   canvas_.DrawText(*font_, utf8, x, y, mcu::kBlack, mcu::kWhite);
 }
 
-winsys::FontSpec InitialGlyphFont() {
-  winsys::FontSpec spec;
-  spec.face = "宋体";
-  spec.pixels = 16;
-  spec.cell_height = true;
-  return spec;
+winsys::FontDescription InitialGlyphFont() {
+  winsys::FontDescription description;
+  description.face = "宋体";
+  description.pixels = 16;
+  description.cell_height = true;
+  return description;
 }

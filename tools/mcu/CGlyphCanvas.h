@@ -13,7 +13,7 @@ class CGlyphCanvas : public mcu::GlyphCanvas {
   static constexpr int kSize = 160;
 
   CGlyphCanvas();
-  void SetFont(const winsys::FontSpec& spec);
+  void SetFont(const winsys::FontDescription& description);
   const winsys::Font& font() const { return *font_; }
   const winsys::Canvas& canvas() const { return canvas_; }
 
@@ -31,4 +31,4 @@ class CGlyphCanvas : public mcu::GlyphCanvas {
 };
 
 // The initial glyph font: "宋体" with a 16-pixel cell.
-winsys::FontSpec InitialGlyphFont();
+winsys::FontDescription InitialGlyphFont();

@@ -1,6 +1,4 @@
 // The font library menu when the disk refuses the file part-way.
-#include "tools/mcu/CFontCode.h"
-
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -10,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "tools/mcu/CFontCode.h"
 #include "winsys/Prompt.h"
 
 namespace {

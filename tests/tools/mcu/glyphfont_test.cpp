@@ -74,10 +74,10 @@ class UnifontTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_FALSE(glyphs_->empty()) << kUnifontHex << " (Debian package unifont) is missing";
-    winsys::FontSpec spec;
-    spec.face = "Unifont";
-    spec.pixels = 16;
-    canvas.SetFont(spec);
+    winsys::FontDescription description;
+    description.face = "Unifont";
+    description.pixels = 16;
+    canvas.SetFont(description);
     ASSERT_EQ(canvas.font().Family(), "Unifont") << "Debian package fonts-unifont is missing";
     dir = fs::temp_directory_path() / ("quorkit_unifont_" + std::to_string(::getpid()));
     fs::create_directories(dir);
