@@ -15,6 +15,7 @@ struct ToolEntry {
   int command;  // menu command ID
   // Makes the tool's dialog object.
   std::function<std::unique_ptr<winsys::Dialog>()> make;
+  int template_id = 0;  // the template the class builds its window from
 };
 
 // Every command of menu 136 that opens a tool window, with its dialog.

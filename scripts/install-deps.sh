@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   libcurl4-openssl-dev
-  fonts-arphic-uming
+  fonts-arphic-uming fonts-unifont unifont
   clang-format
   binutils
   clang libclang-rt-14-dev

@@ -1,10 +1,14 @@
 #include "winsys/Canvas.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
+#include <algorithm>
 #include <string>
 
 #include "winsys/Template.h"
@@ -18,6 +22,71 @@ struct Picture::Impl {
 struct Canvas::Impl {
   QImage image;
 };
+
+struct Font::Impl {
+  QFont font;
+  std::unique_ptr<QFontMetrics> metrics;
+  int ascent = 0;
+  int descent = 0;
+};
+
+namespace {
+
+// The Song-style face that stands in for "宋体" where the desktop has no such face: its
+// embedded 16-pixel strikes keep small Chinese characters crisp.
+constexpr char kSongFallback[] = "AR PL UMing CN";
+
+QString FaceFor(const std::string& face) {
+  const QString name = QString::fromStdString(face);
+  if ((name == QStringLiteral("宋体") ||
+       name.compare(QStringLiteral("SimSun"), Qt::CaseInsensitive) == 0) &&
+      !QFontDatabase::hasFamily(name)) {
+    return QString::fromLatin1(kSongFallback);
+  }
+  return name;
+}
+
+}  // namespace
+
+Font::Font(const FontDescription& description) : impl_(std::make_unique<Impl>()) {
+  QFont& font = impl_->font;
+  font.setFamily(FaceFor(description.face));
+  font.setHintingPreference(QFont::PreferNoHinting);
+  font.setStyleStrategy(
+      QFont::StyleStrategy(QFont::NoFontMerging |
+                           (description.antialias ? QFont::PreferAntialias : QFont::NoAntialias)));
+  font.setWeight(description.weight >= 700 ? QFont::Bold : QFont::Normal);
+  font.setItalic(description.italic);
+  font.setUnderline(description.underline);
+  font.setStrikeOut(description.strike_out);
+  int pixels = description.pixels > 0 ? description.pixels : 1;
+  font.setPixelSize(pixels);
+  if (description.cell_height) {
+    // Largest character height whose cell still fits the height asked for.
+    while (pixels > 1) {
+      QFontMetrics metrics(font);
+      if (metrics.ascent() + metrics.descent() <= description.pixels) break;
+      font.setPixelSize(--pixels);
+    }
+  }
+  impl_->metrics = std::make_unique<QFontMetrics>(font);
+  impl_->ascent = impl_->metrics->ascent();
+  impl_->descent = impl_->metrics->descent();
+}
+Font::~Font() = default;
+
+std::string Font::Family() const {
+  return QFontInfo(impl_->font).family().toStdString();
+}
+int Font::Ascent() const {
+  return impl_->ascent;
+}
+int Font::Descent() const {
+  return impl_->descent;
+}
+int Font::PixelSize() const {
+  return impl_->font.pixelSize();
+}
 
 Picture::Picture() : impl_(std::make_unique<Impl>()) {}
 Picture::~Picture() = default;
@@ -55,13 +124,29 @@ bool Canvas::IsValid() const {
 
 void Canvas::Fill(int x, int y, int width, int height, Rgb colour) {
   if (!IsValid()) return;
-  QPainter painter(&impl_->image);
-  painter.fillRect(x, y, width, height, QColor::fromRgb(colour));
+  // Straight into the pixels: glyph sampling fills a small rectangle per character.
+  const QRect area = QRect(x, y, width, height) & impl_->image.rect();
+  if (area.isEmpty()) return;
+  const QRgb pixel = 0xFF000000u | colour;
+  for (int row = area.top(); row <= area.bottom(); ++row) {
+    auto* line = reinterpret_cast<QRgb*>(impl_->image.scanLine(row));
+    std::fill(line + area.left(), line + area.right() + 1, pixel);
+  }
 }
 
 Rgb Canvas::GetPixel(int x, int y) const {
   if (!impl_->image.valid(x, y)) return 0;
   return impl_->image.pixel(x, y) & 0xFFFFFF;
+}
+
+void Canvas::ReadRow(int x, int y, int count, Rgb* out) const {
+  const QImage& image = impl_->image;
+  std::fill(out, out + std::max(count, 0), Rgb{0});
+  if (y < 0 || y >= image.height()) return;
+  const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+  const int begin = std::max(x, 0);
+  const int end = std::min(x + count, image.width());
+  for (int column = begin; column < end; ++column) out[column - x] = line[column] & 0xFFFFFF;
 }
 
 void Canvas::SetPixel(int x, int y, Rgb colour) {
@@ -80,6 +165,21 @@ void Canvas::CopyFrom(const Canvas& source, int from_x, int from_y, int width, i
   if (!IsValid() || !source.IsValid()) return;
   QPainter painter(&impl_->image);
   painter.drawImage(QPoint(to_x, to_y), source.impl().image, QRect(from_x, from_y, width, height));
+}
+
+void Canvas::DrawText(const Font& font, const std::string& utf8, int x, int y, Rgb ink,
+                      Rgb background) {
+  if (!IsValid() || utf8.empty()) return;
+  const QString text = QString::fromStdString(utf8);
+  const Font::Impl& face = font.impl();
+  QPainter painter(&impl_->image);
+  painter.setRenderHint(QPainter::TextAntialiasing,
+                        !(face.font.styleStrategy() & QFont::NoAntialias));
+  painter.setFont(face.font);
+  const int advance = face.metrics->horizontalAdvance(text);
+  painter.fillRect(x, y, advance, face.ascent + face.descent, QColor::fromRgb(background));
+  painter.setPen(QColor::fromRgb(ink));
+  painter.drawText(QPoint(x, y + face.ascent), text);
 }
 
 void WindowPainter::DrawCanvas(const Canvas& canvas, int x, int y) {

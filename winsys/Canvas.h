@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 
 class QPainter;
 
@@ -30,6 +31,41 @@ class Picture {
   std::unique_ptr<Impl> impl_;
 };
 
+// A font for drawing on a canvas. Glyphs are drawn with hinting off, so the outlines come out
+// as designed: a font made of pixel squares (GNU Unifont) gives exactly its bitmaps.
+struct FontDescription {
+  std::string face;
+  int pixels = 16;
+  // true: `pixels` is the cell height (ascent + descent, internal leading included), as the
+  // desktop's font mapper takes a positive height; false: the character (em) height.
+  bool cell_height = false;
+  int weight = 400;
+  bool italic = false;
+  bool underline = false;
+  bool strike_out = false;
+  bool antialias = false;
+};
+
+class Font {
+ public:
+  // A face the machine lacks is looked up by the usual rules; "宋体" (and "SimSun") fall back
+  // to the Song-style CJK face the program ships with.
+  explicit Font(const FontDescription& description);
+  ~Font();
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
+  std::string Family() const;  // the face actually used
+  int Ascent() const;
+  int Descent() const;
+  int PixelSize() const;
+
+  struct Impl;
+  const Impl& impl() const { return *impl_; }
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
 // An off-screen surface of width x height pixels. Calls from two threads must be guarded
 // with the canvas's own mutex.
 class Canvas {
@@ -42,12 +78,18 @@ class Canvas {
 
   void Fill(int x, int y, int width, int height, Rgb colour);
   Rgb GetPixel(int x, int y) const;  // 0 outside the canvas
+  // Pixels x .. x + count - 1 of row y; those outside the canvas read as 0.
+  void ReadRow(int x, int y, int count, Rgb* out) const;
   void SetPixel(int x, int y, Rgb colour);
   // Draws `picture` scaled into the rectangle; false when nothing could be drawn.
   bool DrawPicture(const Picture& picture, int x, int y, int width, int height);
   // Copies a rectangle of `source` to (to_x, to_y) of this canvas.
   void CopyFrom(const Canvas& source, int from_x, int from_y, int width, int height, int to_x,
                 int to_y);
+  // Draws `utf8` in `ink` with the top-left corner of its character cell at (x, y) (the
+  // baseline lies at y + ascent); the cell (advance x ascent + descent) is first painted
+  // `background`.
+  void DrawText(const Font& font, const std::string& utf8, int x, int y, Rgb ink, Rgb background);
 
   std::mutex& mutex() { return mutex_; }
 

@@ -1,0 +1,62 @@
+// Font library files: whole character sets sampled into dot-matrix records, as C source text
+// or as binary files that firmware reads by address.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "tools/mcu/glyph.h"
+
+namespace mcu {
+
+enum class FontLibrary { kAsciiText, kAscii8x8Text, kAsciiBinary, kGb2312Binary };
+
+struct LibraryTexts {
+  const char* default_extension;  // "txt", added to a name typed without one
+  const char* filter_description;
+  const char* filter_pattern;
+  const char* start;
+  const char* warning;
+  std::string end;
+};
+const LibraryTexts& TextsOf(FontLibrary library);
+
+// The 8 column bytes (top pixel = bit 0, leftmost column first) of the built-in 8 x 8 glyph
+// of `code`; codes below 20h and above 7Fh are blank.
+std::array<uint8_t, 8> Ascii8x8Columns(int code);
+
+// The platform's file-error text for `error_number` (errno), naming `path`.
+std::string FileErrorText(int error_number, const std::string& path);
+
+// A file written beside its target under a temporary name and renamed over the target only
+// when complete, so that a failed run leaves any earlier file as it was.
+class LibraryFile {
+ public:
+  LibraryFile() = default;
+  ~LibraryFile();
+  LibraryFile(const LibraryFile&) = delete;
+  LibraryFile& operator=(const LibraryFile&) = delete;
+
+  // false with the error text in `error` when the temporary file cannot be created.
+  bool Open(const std::string& path, std::string* error);
+  bool Write(const void* data, size_t size);
+  // Flushes, closes and renames over the target; false with the error text otherwise (the
+  // temporary file is then removed).
+  bool Commit(std::string* error);
+
+ private:
+  void Discard();
+
+  std::string path_;
+  std::string temp_path_;
+  FILE* file_ = nullptr;
+  int error_ = 0;
+};
+
+// Produces the records of `library` in their order into `file`, sampling with `sampler`
+// (its region and threshold as they stand). False when a write fails.
+bool WriteFontLibrary(FontLibrary library, GlyphSampler& sampler, LibraryFile& file);
+
+}  // namespace mcu
