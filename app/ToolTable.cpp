@@ -36,19 +36,31 @@ std::unique_ptr<winsys::Dialog> Make() {
 const std::vector<ToolEntry>& ToolTable() {
   // One row per tool: its menu command, its dialog class and that class's template. An
   // entry of menu 136 without a row here is shown disabled.
+  // clang-format off
   static const std::vector<ToolEntry> table = {
-      {1000, Make<CModBusDlg>, 103},      {1004, Make<CPostADlg>, 130},
-      {1009, Make<CToolsDlg>, 129},       {1014, Make<CDEC2HEXDlg>, 132},
-      {1015, Make<CCheckDlg>, 131},       {32822, Make<CEqSwitch>, 172},
-      {32783, Make<CFindResDlg>, 104},    {32785, Make<CResDlg>, 153},
-      {32797, Make<CRes2Dlg>, 157},       {32784, Make<CCapDlg>, 150},
-      {32799, Make<CCrDlg>, 159},         {32807, Make<CPowerDlg>, 163},
-      {32809, Make<CLinerPowerDlg>, 164}, {32818, Make<CNtcDlg>, 169},
-      {32787, Make<CTextDialog>, 134},    {32789, Make<CSegCodeDlg>, 142},
-      {32791, Make<CFontCode>, 149},      {32795, Make<CMidValueDlg>, 156},
-      {32801, Make<CTimerDlg>, 161},      {32824, Make<CMifareCode>, 173},
+      {1000, Make<CModBusDlg>, 103},
+      {1004, Make<CPostADlg>, 130},
+      {1009, Make<CToolsDlg>, 129},
+      {1014, Make<CDEC2HEXDlg>, 132},
+      {1015, Make<CCheckDlg>, 131},
+      {32822, Make<CEqSwitch>, 172},
+      {32783, Make<CFindResDlg>, 104},
+      {32785, Make<CResDlg>, 153},
+      {32797, Make<CRes2Dlg>, 157},
+      {32784, Make<CCapDlg>, 150},
+      {32799, Make<CCrDlg>, 159},
+      {32807, Make<CPowerDlg>, 163},
+      {32809, Make<CLinerPowerDlg>, 164},
+      {32818, Make<CNtcDlg>, 169},
+      {32787, Make<CTextDialog>, 134},
+      {32789, Make<CSegCodeDlg>, 142},
+      {32791, Make<CFontCode>, 149},
+      {32795, Make<CMidValueDlg>, 156},
+      {32801, Make<CTimerDlg>, 161},
+      {32824, Make<CMifareCode>, 173},
       {32826, Make<CHeating>, 174},
   };
+  // clang-format on
   return table;
 }
 

@@ -454,7 +454,11 @@ class ProgressControl : public Control, public RangeControl {
 class SliderControl : public Control, public RangeControl {
  public:
   SliderControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, slider_ = new QSlider(Qt::Horizontal, context.parent)) {
+      : Control(row.kind, slider_ = new QSlider(row.Has("vertical") ? Qt::Vertical : Qt::Horizontal,
+                                                context.parent)) {
+    // A vertical track bar has its minimum at the top, as on the desktop it came from.
+    if (row.Has("vertical")) slider_->setInvertedAppearance(true);
+    slider_->setTickPosition(row.Has("notick") ? QSlider::NoTicks : QSlider::TicksBelow);
     slider_->setGeometry(PixelRect(row, context.units));
     const int id = row.id;
     QObject::connect(slider_, &QSlider::valueChanged, slider_,
@@ -545,7 +549,7 @@ const ControlKind kKinds[] = {
     {"bitmap", {}, Build<PaintAreaControl>},
     {"icon", {}, Build<IconControl>},
     {"progress", {}, Build<ProgressControl>},
-    {"trackbar", {}, Build<SliderControl>},
+    {"trackbar", {"vertical", "notick"}, Build<SliderControl>},
     {"report", {"gridlines", "fullrowselect", "noheaderclick"}, Build<ReportListControl>},
 };
 
