@@ -55,16 +55,6 @@ uint32_t ReadULong(const std::string& text) {
   return negative ? static_cast<uint32_t>(0u - value) : value;
 }
 
-int64_t ReadLongLong(const std::string& text) {
-  bool negative, overflow;
-  uint64_t magnitude;
-  if (!ScanDecimal(text, &negative, &magnitude, &overflow)) return 0;
-  if (negative) {
-    return magnitude >= 9223372036854775808ull ? INT64_MIN : -static_cast<int64_t>(magnitude);
-  }
-  return magnitude > 9223372036854775807ull ? INT64_MAX : static_cast<int64_t>(magnitude);
-}
-
 double ReadDecimalDouble(const std::string& text, size_t* consumed) {
   size_t i = 0;
   while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
@@ -91,10 +81,6 @@ double ReadDecimalDouble(const std::string& text, size_t* consumed) {
   if (consumed) *consumed = i;
   const std::string number = text.substr(start, i - start);
   return std::strtod(number.c_str(), nullptr);
-}
-
-double ReadDouble(const std::string& text) {
-  return std::strtod(text.c_str(), nullptr);
 }
 
 }  // namespace base

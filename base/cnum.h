@@ -15,15 +15,9 @@ int32_t ReadLong(const std::string& text);
 // a magnitude beyond 4294967295 saturates at 4294967295 (with or without the minus).
 uint32_t ReadULong(const std::string& text);
 
-// strtoll(text, 10): 64-bit, saturating.
-int64_t ReadLongLong(const std::string& text);
-
 // Decimal floating-point text only: white space, sign, digits with an optional point, an
 // optional exponent. Hexadecimal floats, "inf" and "nan" are not numbers here (they give 0).
 // `consumed`, when given, receives the count of characters read (0 when there is no number).
 double ReadDecimalDouble(const std::string& text, size_t* consumed = nullptr);
-
-// atof/strtod as the C library has it (accepts what strtod accepts).
-double ReadDouble(const std::string& text);
 
 }  // namespace base

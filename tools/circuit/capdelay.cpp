@@ -26,10 +26,10 @@ CapResult CapacitorDelay(CapMode mode, const CapFields& fields) {
 
   double factor;
   if (mode == CapMode::kDischarge) {
-    if (!(vx2 != 0 && vx1 != 0 && vx1 >= vx2)) return {"请输入正确的电压值!"};
+    if (!(vx2 != 0 && vx1 != 0 && vx1 >= vx2)) return {"请输入正确的电压值!", CapField::kT, ""};
     factor = std::log(vx1 / vx2);
   } else {
-    if (!(vx2 >= vx1 && ve >= vx2 && ve >= vx1)) return {"请输入正确的电压值!"};
+    if (!(vx2 >= vx1 && ve >= vx2 && ve >= vx1)) return {"请输入正确的电压值!", CapField::kT, ""};
     factor = std::log(1 - vx1 / ve) - std::log(1 - vx2 / ve);
   }
 
@@ -39,7 +39,7 @@ CapResult CapacitorDelay(CapMode mode, const CapFields& fields) {
     return {"", CapField::kC, base::Format("%f", t / (r * factor) * 1000000)};
   }
   if (c != 0 && t != 0) return {"", CapField::kR, base::Format("%f", t / (c * factor))};
-  return {"输入参数有误！"};
+  return {"输入参数有误！", CapField::kT, ""};
 }
 
 }  // namespace circuit
