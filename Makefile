@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test sanitize bench format clean
+.PHONY: all deps configure build run test sanitize bench format bitmaps clean
 
 all: build
 
@@ -37,6 +37,10 @@ bench: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# The bitmap resources drawn by script (res/README.md); unchanged drawings give unchanged files.
+bitmaps:
+	python3 scripts/draw_bitmaps.py
 
 clean:
 	rm -rf $(BUILD) build-asan build-bench
