@@ -8,7 +8,9 @@ set(QUORKIT_APP_ID io.github.quorkit.quorkit)
 set(QUORKIT_RELEASE_DATE 2024-10-01)
 set(QUORKIT_ICON_SIZES 16 24 32 48 64 128 256)
 
-install(TARGETS quorkit RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# quorkit-drive goes along: it runs the windows from a script without a display, and the
+# program points to it when it is started without one.
+install(TARGETS quorkit quorkit-drive RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${QUORKIT_APP_ID}.desktop
   DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -32,7 +32,7 @@ if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed tree differs\nmissing:\n  ${missing}\nunexpected:\n  ${extra}")
 endif()
 
-foreach(program bin/quorkit bin/quorkit-cli)
+foreach(program bin/quorkit bin/quorkit-drive bin/quorkit-cli)
   if(EXISTS "${PREFIX}/${program}" AND NOT IS_DIRECTORY "${PREFIX}/${program}")
     execute_process(COMMAND test -x "${PREFIX}/${program}" RESULT_VARIABLE status)
     if(NOT status EQUAL 0)
