@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test sanitize bench format bitmaps clean
+.PHONY: all deps configure build run test package sanitize bench format bitmaps clean
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# A Debian package of the install tree, written to $(BUILD)/quorkit_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
