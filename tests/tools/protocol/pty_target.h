@@ -108,6 +108,11 @@ class PtyTarget {
     if (!current_.empty()) all.push_back(current_);
     return all;
   }
+  // Sessions whose port has been closed again.
+  int FinishedSessions() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return static_cast<int>(sessions_.size());
+  }
 
  private:
   void Run() {
