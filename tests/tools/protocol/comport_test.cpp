@@ -169,7 +169,13 @@ TEST_F(ComPortTest, WriteToAStuckLineEndsWithTheCountSent) {
   const int fd = open(pty_.slave_path().c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) GTEST_SKIP() << "the open port refuses a second writer";
   std::vector<uint8_t> block(4096, 0x55);
-  while (write(fd, block.data(), block.size()) > 0) {
+  // The kernel moves queued bytes on behind the writer's back: fill until a pause frees
+  // nothing more.
+  for (bool took = true; took;) {
+    took = false;
+    while (write(fd, block.data(), block.size()) > 0) took = true;
+    while (write(fd, block.data(), 1) > 0) took = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
   }
   close(fd);
   port_.last_error = "earlier";
