@@ -151,6 +151,7 @@ bool CComPort::Open() {
 
 void CComPort::Close() {
   if (fd_ >= 0) {
+    ioctl(fd_, TIOCNXCL);  // a pseudo-terminal keeps the flag while its other end is open
     close(fd_);
     fd_ = -1;
   }
