@@ -209,6 +209,7 @@ int CComPort::Read(uint8_t* data, int count) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(kReadWaitMs);
   int got = 0;
   bool waited = false;
+  bool hung_up = false;
   for (;;) {
     const ssize_t n = read(fd_, data + got, static_cast<size_t>(count - got));
     if (n > 0) {
@@ -224,6 +225,10 @@ int CComPort::Read(uint8_t* data, int count) {
     }
     if (errno != EAGAIN) {
       last_error = waited ? "端口错误" : "I/O错误";
+      return -1;
+    }
+    if (hung_up) {  // a hang-up that reads as "no data yet" would spin until the time-out
+      last_error = "端口错误";
       return -1;
     }
     const int left = MsLeft(deadline);
@@ -248,6 +253,7 @@ int CComPort::Read(uint8_t* data, int count) {
       return -1;
     }
     // POLLIN or POLLHUP: the next read takes the bytes or reports the hang-up.
+    hung_up = (fds[0].revents & POLLHUP) && !(fds[0].revents & POLLIN);
     if (ready == 0) {
       last_error = "读取超时";
       return -1;
