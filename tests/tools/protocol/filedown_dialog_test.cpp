@@ -103,6 +103,8 @@ TEST_F(FileDownDialogTest, ALoadDuringATransferWaitsForTheNextOne) {
   EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
   EXPECT_EQ(dialog.GetPos(kProgress), 0);
 
+  // The target tells transfers apart by the closing of the port in between.
+  for (int i = 0; i < 500 && target.FinishedSessions() < 1; ++i) QThread::msleep(2);
   ASSERT_TRUE(dialog.Click(kSend));
   ASSERT_TRUE(WaitSendEnabled(dialog));
   EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");

@@ -229,6 +229,10 @@ TEST(Sender, EachStartSignalRunsOneTransferOfItsOwnBytes) {
   ASSERT_TRUE(sender.Send({bytes, kCom, 9600, 256}));
   bytes.reset();  // the owner lets go of its bytes: the transfer still has them
   ASSERT_TRUE(log.WaitFinished(1));
+  // The target tells transfers apart by the closing of the port in between.
+  for (int i = 0; i < 500 && target.FinishedSessions() < 1; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
   const std::vector<uint8_t> second = FileBytes(10, 2);
   ASSERT_TRUE(sender.Send({std::make_shared<const std::vector<uint8_t>>(second), kCom, 9600, 256}));
   ASSERT_TRUE(log.WaitFinished(2));
