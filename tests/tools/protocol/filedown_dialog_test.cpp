@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <QWidget>
 #include <filesystem>
 #include <fstream>
 
 #include "tests/tools/protocol/pty_target.h"
 #include "tools/protocol/CFileDownDlg.h"
 #include "tools/protocol/comport.h"
+#include "winsys/DialogWindow.h"
 #include "winsys/Prompt.h"
 
 namespace {
@@ -169,6 +171,9 @@ TEST_F(FileDownDialogTest, ChoosingAPortShowsItsDevice) {
   dialog.ShowWindow();
   dialog.Select(kPort, kCom - 1);
   EXPECT_EQ(dialog.GetText(kStatus), "COM3：" + target.path());
+  const std::string tip = dialog.Window()->Control(kPort)->toolTip().toStdString();
+  EXPECT_NE(tip.find("COM3：" + target.path()), std::string::npos) << tip;
+  EXPECT_EQ(dialog.GetItems(kPort).at(2), "COM3");  // the items stay COM numbers
 }
 
 }  // namespace
