@@ -30,14 +30,14 @@ using testing_serial::Behaviour;
 using testing_serial::PtyTarget;
 namespace fs = std::filesystem;
 
-struct TargetSpec {
+struct TargetSetup {
   const char* name;
   Behaviour behaviour;
   int packet;
   int at;
 };
 
-constexpr TargetSpec kTargets[] = {
+constexpr TargetSetup kTargets[] = {
     {"echo64", Behaviour::kEcho, 64, 0},       {"echo256", Behaviour::kEcho, 256, 0},
     {"echo512", Behaviour::kEcho, 512, 0},     {"silent256", Behaviour::kSilent, 256, 0},
     {"short256", Behaviour::kShort, 256, 0},   {"changed256", Behaviour::kChange, 256, 1},
@@ -138,9 +138,9 @@ int main(int argc, char** argv) {
                static_cast<std::streamsize>(file.bytes.size()));
   }
   std::vector<std::unique_ptr<PtyTarget>> targets;
-  for (const TargetSpec& spec : kTargets) {
-    targets.push_back(std::make_unique<PtyTarget>(spec.behaviour, spec.packet, spec.at));
-    fs::create_symlink(targets.back()->path(), workdir / "pty" / spec.name);
+  for (const TargetSetup& setup : kTargets) {
+    targets.push_back(std::make_unique<PtyTarget>(setup.behaviour, setup.packet, setup.at));
+    fs::create_symlink(targets.back()->path(), workdir / "pty" / setup.name);
   }
 
   std::string actual;
