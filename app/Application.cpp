@@ -5,9 +5,13 @@
 #include <QPixmap>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "app/CQuorDlg.h"
 #include "winsys/Dialog.h"
+#include "winsys/DialogWindow.h"
 #include "winsys/Template.h"
 
 namespace app {
@@ -24,6 +28,30 @@ void HeadlessMessages(QtMsgType type, const QMessageLogContext& context, const Q
   std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toLocal8Bit().constData());
 }
 
+// While the window system starts, its complaints are held back: when it cannot start at all
+// (no display), one plain line says so instead of the toolkit's fatal error and abort.
+bool g_starting = false;
+std::vector<std::string> g_held;
+
+[[noreturn]] void NoDisplay() {
+  const QByteArray display = qgetenv("DISPLAY");
+  std::fprintf(
+      stderr, "quorkit: 没有可用的显示，无法打开窗口 (%s)；无显示时请用 quorkit-drive 运行脚本。\n",
+      display.isEmpty() ? "DISPLAY 未设置" : ("无法连接 DISPLAY=" + display).constData());
+  std::fflush(stderr);
+  std::_Exit(1);
+}
+
+void DesktopMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (g_starting && type == QtFatalMsg) NoDisplay();
+  const std::string line = qFormatLogMessage(type, context, text).toLocal8Bit().toStdString();
+  if (g_starting) {
+    g_held.push_back(line);
+  } else {
+    std::fprintf(stderr, "%s\n", line.c_str());
+  }
+}
+
 }  // namespace
 
 Application::Application(int& argc, char** argv, Mode mode) {
@@ -31,8 +59,18 @@ Application::Application(int& argc, char** argv, Mode mode) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     winsys::SetManualTimers(true);
     qInstallMessageHandler(HeadlessMessages);
+  } else {
+    qInstallMessageHandler(DesktopMessages);
+    g_starting = true;
   }
   qt_ = std::make_unique<QApplication>(argc, argv);
+  if (g_starting) {
+    g_starting = false;
+    for (const std::string& line : g_held) std::fprintf(stderr, "%s\n", line.c_str());
+    g_held.clear();
+  }
+  // Menus, context menus and dialogs all speak in the dialog font.
+  QApplication::setFont(winsys::TemplateFont("宋体", 9));
   QApplication::setApplicationName("quorkit");
   // Qt adopts the environment's locale; the tools print numbers with the C library's
   // formats and must always use a decimal point.

@@ -4,6 +4,7 @@
 #include "app/ToolTable.h"
 #include "app/history.h"
 #include "banner/BannerFolder.h"
+#include "tools/protocol/HexToBin.h"
 
 namespace {
 constexpr int kBannerWidth = 500;
@@ -25,22 +26,25 @@ winsys::Dialog* CQuorDlg::ToolDialog(int command) const {
 
 void CQuorDlg::OnInitDialog() {
   AppendSystemMenu(kAboutCommand, "关于本程序(&A)...");
-  for (const app::ToolEntry& entry : app::ToolTable()) {
-    EnableMenuCommand(entry.command, entry.make != nullptr);
+  // An entry of the menu is live when the main window or a tool of the table stands behind it.
+  for (const int command : MenuCommands()) {
+    EnableMenuCommand(command, command == app::kHexToBinCommand || ToolDialog(command));
   }
-  EnableMenuCommand(app::kHexToBinCommand, false);
   SetCaption(app::MainCaption());
   SetClientSize(kBannerWidth, kBannerHeight);
   MoveControl(kBannerControl, 0, 0, kBannerWidth, kBannerHeight);
   picture_.Attach(this, kBannerControl);
   if (picture_.LoadFromResource()) picture_.Draw();
   banner_folder_ = banner::PrepareBannerFolder();
-  banner_state_ = 0;
-  banner_ticks_ = 0;
+  handover_ = banner::BannerHandover();
   SetTimer(kBannerTimer, 1000);
 }
 
 bool CQuorDlg::OnMenuCommand(int id) {
+  if (id == app::kHexToBinCommand) {
+    RunHexToBin(*this, hex_file_);
+    return true;
+  }
   if (!ToolDialog(id)) return false;
   Launch(id);
   return true;
@@ -60,26 +64,21 @@ void CQuorDlg::OnSysCommand(int id) {
 }
 
 intptr_t CQuorDlg::OnMessage(unsigned message, uintptr_t wparam, intptr_t) {
-  if (message == kBannerMessage) banner_state_ = wparam != 0 ? 2 : 1;
+  if (message == kBannerMessage) handover_.WorkerAnswered(wparam != 0);
   return 0;
 }
 
 void CQuorDlg::OnTimer(int id) {
   if (id != kBannerTimer) return;
-  if (banner_ticks_ <= 8) {
-    ++banner_ticks_;
-    return;
-  }
-  if (banner_state_ == 2) {
-    picture_.Stop();
-    if (picture_.LoadFromFile(banner_folder_ + "/" + banner::kBannerFileName)) picture_.Draw();
-    KillTimer(kBannerTimer);
-  } else if (banner_state_ == 1) {
-    const std::string path = banner_folder_ + "/" + banner::kBannerFileName;
-    if (banner::BannerFileExists(path)) {
-      picture_.Stop();
-      if (picture_.LoadFromFile(path)) picture_.Draw();
-    }
-    KillTimer(kBannerTimer);
-  }
+  const banner::BannerHandover::Step step = handover_.Tick();
+  if (step == banner::BannerHandover::Step::kWait) return;
+  ShowBannerFile(step == banner::BannerHandover::Step::kShowFileIfPresent);
+  KillTimer(kBannerTimer);
+}
+
+void CQuorDlg::ShowBannerFile(bool only_if_present) {
+  const std::string path = banner_folder_ + "/" + banner::kBannerFileName;
+  if (only_if_present && !banner::BannerFileExists(path)) return;
+  picture_.Stop();
+  if (picture_.LoadFromFile(path)) picture_.Draw();
 }

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "banner/BannerHandover.h"
 #include "banner/CPictureEx.h"
+#include "tools/protocol/ihexfile.h"
 #include "winsys/Dialog.h"
 
 class CQuorDlg : public winsys::Dialog {
@@ -22,8 +24,8 @@ class CQuorDlg : public winsys::Dialog {
   // The tool dialog behind menu command `command`, or nullptr.
   winsys::Dialog* ToolDialog(int command) const;
 
-  int banner_ticks() const { return banner_ticks_; }
-  int banner_state() const { return banner_state_; }
+  int banner_ticks() const { return handover_.ticks(); }
+  int banner_state() const { return handover_.state(); }
   const std::string& banner_folder() const { return banner_folder_; }
   CPictureEx& picture() { return picture_; }
 
@@ -36,11 +38,13 @@ class CQuorDlg : public winsys::Dialog {
 
  private:
   void Launch(int command);
-  void ShowBannerFile();
+  // Shows the downloaded banner file; with `only_if_present`, a missing file keeps the
+  // banner shown now.
+  void ShowBannerFile(bool only_if_present);
 
   std::map<int, std::unique_ptr<winsys::Dialog>> tools_;
   CPictureEx picture_;
-  int banner_ticks_ = 0;
-  int banner_state_ = 0;  // 0 no answer yet, 1 download failed, 2 banner saved
+  banner::BannerHandover handover_;
   std::string banner_folder_;
+  CIHexFile hex_file_;  // read by menu command 32803
 };

@@ -1,8 +1,19 @@
 #include "app/ToolTable.h"
 
+#include "tools/circuit/CCapDlg.h"
+#include "tools/circuit/CCrDlg.h"
 #include "tools/circuit/CFindResDlg.h"
+#include "tools/circuit/CLinerPowerDlg.h"
+#include "tools/circuit/CNtcDlg.h"
+#include "tools/circuit/CPowerDlg.h"
 #include "tools/circuit/CRes2Dlg.h"
 #include "tools/circuit/CResDlg.h"
+#include "tools/engineering/CHeating.h"
+#include "tools/mcu/CMidValueDlg.h"
+#include "tools/mcu/CMifareCode.h"
+#include "tools/mcu/CSegCodeDlg.h"
+#include "tools/mcu/CTextDialog.h"
+#include "tools/mcu/CTimerDlg.h"
 #include "tools/protocol/CCheckDlg.h"
 #include "tools/protocol/CDEC2HEXDlg.h"
 #include "tools/protocol/CEqSwitch.h"
@@ -23,30 +34,30 @@ std::unique_ptr<winsys::Dialog> Make() {
 }  // namespace
 
 const std::vector<ToolEntry>& ToolTable() {
-  // One line per tool; a tool not built yet has no factory and its menu entry is disabled.
+  // One row per tool: its menu command and its dialog class, which names its template. An
+  // entry of menu 136 without a row here is shown disabled.
   static const std::vector<ToolEntry> table = {
-      {1000, Make<CModBusDlg>},     // CModBusDlg
-      {1004, Make<CPostADlg>},      // CPostADlg
-      {1009, Make<CToolsDlg>},      // CToolsDlg
-      {1014, Make<CDEC2HEXDlg>},    // CDEC2HEXDlg
-      {1015, Make<CCheckDlg>},      // CCheckDlg
-      {32805, Make<CFileDownDlg>},  // CFileDownDlg
-      {32822, Make<CEqSwitch>},     // CEqSwitch
-      {32783, Make<CFindResDlg>},   // CFindResDlg
-      {32785, Make<CResDlg>},       // CResDlg
-      {32797, Make<CRes2Dlg>},      // CRes2Dlg
-      {32784, nullptr},             // CCapDlg
-      {32799, nullptr},             // CCrDlg
-      {32807, nullptr},             // CPowerDlg
-      {32809, nullptr},             // CLinerPowerDlg
-      {32818, nullptr},             // CNtcDlg
-      {32787, nullptr},             // CTextDialog
-      {32789, nullptr},             // CSegCodeDlg
-      {32791, nullptr},             // CFontCode
-      {32795, nullptr},             // CMidValueDlg
-      {32801, nullptr},             // CTimerDlg
-      {32824, nullptr},             // CMifareCode
-      {32826, nullptr},             // CHeating
+      {1000, Make<CModBusDlg>},
+      {1004, Make<CPostADlg>},
+      {1009, Make<CToolsDlg>},
+      {1014, Make<CDEC2HEXDlg>},
+      {1015, Make<CCheckDlg>},
+      {32805, Make<CFileDownDlg>},
+      {32822, Make<CEqSwitch>},
+      {32783, Make<CFindResDlg>},
+      {32785, Make<CResDlg>},
+      {32797, Make<CRes2Dlg>},
+      {32784, Make<CCapDlg>},
+      {32799, Make<CCrDlg>},
+      {32807, Make<CPowerDlg>},
+      {32809, Make<CLinerPowerDlg>},
+      {32818, Make<CNtcDlg>},
+      {32787, Make<CTextDialog>},
+      {32789, Make<CSegCodeDlg>},
+      {32795, Make<CMidValueDlg>},
+      {32801, Make<CTimerDlg>},
+      {32824, Make<CMifareCode>},
+      {32826, Make<CHeating>},
   };
   return table;
 }

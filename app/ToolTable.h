@@ -13,7 +13,7 @@ constexpr int kHexToBinCommand = 32803;
 
 struct ToolEntry {
   int command;  // menu command ID
-  // Makes the tool's dialog object; empty while the tool is not built (entry disabled).
+  // Makes the tool's dialog object.
   std::function<std::unique_ptr<winsys::Dialog>()> make;
 };
 

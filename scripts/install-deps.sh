@@ -10,6 +10,8 @@ packages=(
   libcurl4-openssl-dev
   fonts-arphic-uming
   clang-format
+  binutils
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,26 +1,18 @@
 #include "winsys/Dialog.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSlider>
-#include <QTextDocument>
 #include <QThread>
-#include <QTreeWidget>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 #include "winsys/DialogWindow.h"
 #include "winsys/Internal.h"
 #include "winsys/Prompt.h"
+#include "winsys/WindowLink.h"
 
 namespace winsys {
 
@@ -41,19 +33,13 @@ std::string FromQt(const QString& text) {
   return text.toStdString();
 }
 
-// Multi-line edits hold "\r\n" line ends, as their users expect to read them back.
-QString ToEditText(const std::string& text) {
-  QString out = ToQt(text);
-  out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return out;
+void PrintMisuse(const std::string& what) {
+  std::fprintf(stderr, "winsys: %s\n", what.c_str());
 }
-// Raw text keeps non-breaking spaces, which plain-text export would turn into blanks.
-std::string FromEditText(const QPlainTextEdit& edit) {
-  QString out = edit.document()->toRawText();
-  out.replace(QChar::ParagraphSeparator, QChar('\n'));
-  out.replace(QChar::LineSeparator, QChar('\n'));
-  out.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  return FromQt(out);
+std::function<void(const std::string&)> g_misuse_handler = PrintMisuse;
+
+constexpr int Event(ControlEvent event) {
+  return static_cast<int>(event);
 }
 
 }  // namespace
@@ -65,6 +51,7 @@ void WindowDestroyed(Dialog* dialog, DialogWindow* window) {
     auto& live = Registry();
     live.erase(std::remove(live.begin(), live.end(), dialog), live.end());
     dialog->window_ = nullptr;
+    dialog->CutLink();
   }
 }
 
@@ -73,6 +60,14 @@ bool ManualTimers() {
 }
 
 }  // namespace internal
+
+void SetMisuseHandler(std::function<void(const std::string&)> handler) {
+  g_misuse_handler = handler ? std::move(handler) : PrintMisuse;
+}
+
+void Dialog::ReportMisuse(const char* verb, int id, const std::string& what) const {
+  g_misuse_handler(std::string(verb) + " " + std::to_string(id) + ": " + what);
+}
 
 void SetManualTimers(bool manual) {
   g_manual_timers = manual;
@@ -87,10 +82,27 @@ struct Dialog::Handlers {
   std::vector<std::pair<int, std::string>> system_menu;
 };
 
+// Every handler a binding bound must belong to a control of the template that raises it.
+void Dialog::CheckHandlers() const {
+  static const char* const kVerbs[] = {"OnClicked", "OnChange", "OnSelChange"};
+  for (const auto& [key, handler] : handlers_->map) {
+    const auto [id, event] = key;
+    winsys::Control* control = window_->Find(id);
+    if (control == nullptr && (id == kIdOk || id == kIdCancel)) continue;  // Enter and Esc
+    if (control == nullptr) {
+      ReportMisuse(kVerbs[event], id,
+                   "no such control in template " + std::to_string(template_id_));
+    } else if (!control->Raises(static_cast<ControlEvent>(event))) {
+      ReportMisuse(kVerbs[event], id, "a " + control->kind() + " never raises it");
+    }
+  }
+}
+
 Dialog::Dialog(int template_id)
     : template_id_(template_id), handlers_(std::make_unique<Handlers>()) {}
 
 Dialog::~Dialog() {
+  CutLink();
   if (window_) {
     DialogWindow* window = window_;
     window->Detach();
@@ -102,14 +114,22 @@ Dialog::~Dialog() {
 }
 
 bool Dialog::Build(Dialog* owner, bool modal) {
-  const DialogTemplate* tmpl = FindDialogTemplate(template_id_);
-  if (tmpl == nullptr) return false;
+  std::string error;
+  const DialogTemplate* tmpl = FindDialogTemplate(template_id_, &error);
+  if (tmpl == nullptr) {
+    ReportMisuse("Create", template_id_, error);
+    return false;
+  }
   QWidget* parent = owner ? owner->window_ : nullptr;
   window_ = new DialogWindow(this, *tmpl, parent);
+  Link();
   window_->SetModal(modal);
   Registry().push_back(this);
   for (const auto& [id, text] : handlers_->system_menu) window_->AppendSystemMenu(id, ToQt(text));
-  for (const auto& [id, handler] : handlers_->mouse) window_->SetClickHandler(id, handler);
+  CheckHandlers();
+  for (const auto& [id, handler] : handlers_->mouse) {
+    if (auto* area = Lookup<PaintControl>(id, "OnLButtonDown")) area->SetClickHandler(handler);
+  }
   OnInitDialog();
   return window_ != nullptr;
 }
@@ -118,7 +138,10 @@ bool Dialog::Create(Dialog* owner) {
   if (window_) return true;
   if (!Build(owner, false)) return false;
   const DialogTemplate* tmpl = FindDialogTemplate(template_id_);
-  if (window_ && tmpl->Has("visible")) window_->show();
+  if (window_ && tmpl->Has("visible")) {
+    window_->PlaceBelowOwner();
+    window_->show();
+  }
   return window_ != nullptr;
 }
 
@@ -135,6 +158,7 @@ int Dialog::DoModal(Dialog* owner) {
     auto& live = Registry();
     live.erase(std::remove(live.begin(), live.end(), this), live.end());
     window_ = nullptr;
+    CutLink();
     delete window;
   }
   return result;
@@ -147,6 +171,7 @@ bool Dialog::HasWindow() const {
 void Dialog::ShowWindow(bool show) {
   if (!window_) return;
   if (show) {
+    if (!window_->IsModal()) window_->PlaceBelowOwner();
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -172,39 +197,34 @@ std::vector<Dialog*> Dialog::LiveDialogs() {
   return Registry();
 }
 
-#define CONTROL(type, name, id) \
-  auto* name = window_ ? qobject_cast<type*>(window_->Control(id)) : nullptr
+template <typename Kind>
+Kind* Dialog::Lookup(int id, const char* verb) const {
+  if (!window_) return nullptr;  // no window: nothing to act on, as before it is created
+  winsys::Control* control = window_->Find(id);
+  if (control == nullptr) {
+    ReportMisuse(verb, id, "no such control in template " + std::to_string(template_id_));
+    return nullptr;
+  }
+  auto* kind = dynamic_cast<Kind*>(control);
+  if (kind == nullptr) ReportMisuse(verb, id, "a " + control->kind() + " does not support it");
+  return kind;
+}
+
+QWidget* Dialog::Widget(int id, const char* verb) const {
+  auto* control = Lookup<winsys::Control>(id, verb);
+  return control ? control->widget() : nullptr;
+}
 
 std::string Dialog::GetText(int id) const {
   if (!window_) return std::string();
-  QWidget* widget = window_->Control(id);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) return FromQt(edit->text());
-  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) return FromEditText(*edit);
-  if (auto* label = qobject_cast<QLabel*>(widget)) return FromQt(label->text());
-  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return FromQt(button->text());
-  if (auto* box = qobject_cast<QGroupBox*>(widget)) return FromQt(box->title());
-  if (auto* combo = qobject_cast<QComboBox*>(widget)) return FromQt(combo->currentText());
-  if (auto* bar = qobject_cast<QProgressBar*>(widget)) return std::to_string(bar->value());
-  if (auto* slider = qobject_cast<QSlider*>(widget)) return std::to_string(slider->value());
-  return std::string();
+  winsys::Control* control = window_->Find(id);
+  if (auto* range = dynamic_cast<RangeControl*>(control)) return std::to_string(range->Pos());
+  auto* text = Lookup<TextControl>(id, "GetText");
+  return text ? text->Text() : std::string();
 }
 
 void Dialog::SetText(int id, const std::string& text) {
-  if (!window_) return;
-  QWidget* widget = window_->Control(id);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(ToQt(text));
-  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
-    edit->setPlainText(ToEditText(text));
-  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(ToQt(text));
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(ToQt(text));
-  } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-    box->setTitle(ToQt(text));
-  } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    if (combo->isEditable()) combo->setEditText(ToQt(text));
-  }
+  if (auto* control = Lookup<TextControl>(id, "SetText")) control->SetText(text);
 }
 
 std::string Dialog::GetCaption() const {
@@ -215,146 +235,145 @@ void Dialog::SetCaption(const std::string& caption) {
 }
 
 bool Dialog::HasControl(int id) const {
-  return window_ && window_->Control(id);
+  return window_ && window_->Find(id);
 }
 
 bool Dialog::IsChecked(int id) const {
-  CONTROL(QAbstractButton, button, id);
-  return button && button->isChecked();
+  auto* button = Lookup<ButtonControl>(id, "IsChecked");
+  return button && button->IsChecked();
 }
 
 void Dialog::SetCheck(int id, bool checked) {
-  CONTROL(QAbstractButton, button, id);
-  if (button && button->isCheckable()) button->setChecked(checked);
+  auto* button = Lookup<ButtonControl>(id, "SetCheck");
+  if (button && !button->SetChecked(checked)) ReportMisuse("SetCheck", id, "not checkable");
 }
 
 void Dialog::Enable(int id, bool enable) {
-  if (window_ && window_->Control(id)) window_->Control(id)->setEnabled(enable);
+  if (QWidget* widget = Widget(id, "Enable")) widget->setEnabled(enable);
 }
 
 bool Dialog::IsEnabled(int id) const {
-  return window_ && window_->Control(id) && window_->Control(id)->isEnabled();
+  QWidget* widget = Widget(id, "IsEnabled");
+  return widget && widget->isEnabled();
 }
 
 void Dialog::SetReadOnly(int id, bool read_only) {
-  if (!window_) return;
-  QWidget* widget = window_->Control(id);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) edit->setReadOnly(read_only);
-  if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) edit->setReadOnly(read_only);
+  if (auto* edit = Lookup<TypingControl>(id, "SetReadOnly")) edit->SetReadOnly(read_only);
+}
+
+bool Dialog::IsReadOnly(int id) const {
+  auto* edit = Lookup<TypingControl>(id, "IsReadOnly");
+  return edit && edit->IsReadOnly();
 }
 
 void Dialog::SetFocus(int id) {
-  if (window_ && window_->Control(id)) window_->Control(id)->setFocus();
+  if (QWidget* widget = Widget(id, "SetFocus")) widget->setFocus();
 }
 
 void Dialog::ResetContent(int id) {
-  CONTROL(QComboBox, combo, id);
-  if (combo) combo->clear();
+  if (auto* list = Lookup<ListControl>(id, "ResetContent")) list->Reset();
 }
 
 void Dialog::AddString(int id, const std::string& item) {
-  CONTROL(QComboBox, combo, id);
-  if (combo) {
-    const QString edit_text = combo->currentText();
-    combo->addItem(ToQt(item));
-    // A combo box with an edit field keeps what was typed; adding items selects nothing.
-    if (combo->isEditable()) {
-      combo->setCurrentIndex(-1);
-      combo->setEditText(edit_text);
-    } else if (combo->count() == 1) {
-      combo->setCurrentIndex(-1);
-    }
-  }
+  if (auto* list = Lookup<ListControl>(id, "AddString")) list->Add(item);
 }
 
 void Dialog::SetCurSel(int id, int index) {
-  CONTROL(QComboBox, combo, id);
-  if (combo) combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+  if (auto* list = Lookup<ListControl>(id, "SetCurSel")) list->SetCurrent(index);
 }
 
 int Dialog::GetCurSel(int id) const {
-  CONTROL(QComboBox, combo, id);
-  return combo ? combo->currentIndex() : -1;
+  auto* list = Lookup<ListControl>(id, "GetCurSel");
+  return list ? list->Current() : -1;
 }
 
 std::vector<std::string> Dialog::GetItems(int id) const {
-  std::vector<std::string> items;
-  CONTROL(QComboBox, combo, id);
-  if (combo) {
-    for (int i = 0; i < combo->count(); ++i) items.push_back(FromQt(combo->itemText(i)));
-  }
-  return items;
+  auto* list = Lookup<ListControl>(id, "GetItems");
+  return list ? list->Items() : std::vector<std::string>();
 }
 
 void Dialog::SetRange(int id, int low, int high) {
-  if (!window_) return;
-  QWidget* widget = window_->Control(id);
-  if (auto* bar = qobject_cast<QProgressBar*>(widget)) bar->setRange(low, high);
-  if (auto* slider = qobject_cast<QSlider*>(widget)) slider->setRange(low, high);
+  if (auto* range = Lookup<RangeControl>(id, "SetRange")) range->SetRange(low, high);
 }
 
 void Dialog::SetPos(int id, int pos) {
-  if (!window_) return;
-  QWidget* widget = window_->Control(id);
-  if (auto* bar = qobject_cast<QProgressBar*>(widget)) bar->setValue(pos);
-  if (auto* slider = qobject_cast<QSlider*>(widget)) slider->setValue(pos);
+  if (auto* range = Lookup<RangeControl>(id, "SetPos")) range->SetPos(pos);
 }
 
 int Dialog::GetPos(int id) const {
-  if (!window_) return 0;
-  QWidget* widget = window_->Control(id);
-  if (auto* bar = qobject_cast<QProgressBar*>(widget)) return bar->value();
-  if (auto* slider = qobject_cast<QSlider*>(widget)) return slider->value();
-  return 0;
+  auto* range = Lookup<RangeControl>(id, "GetPos");
+  return range ? range->Pos() : 0;
 }
 
+void Dialog::InsertColumn(int id, int column, const std::string& heading, int width) {
+  if (auto* list = Lookup<ReportControl>(id, "InsertColumn")) {
+    list->InsertColumn(column, heading, width);
+  }
+}
+
+void Dialog::DeleteAllItems(int id) {
+  if (auto* list = Lookup<ReportControl>(id, "DeleteAllItems")) list->DeleteAllItems();
+}
+
+int Dialog::InsertItem(int id, int row, const std::string& text) {
+  auto* list = Lookup<ReportControl>(id, "InsertItem");
+  return list ? list->InsertItem(row, text) : -1;
+}
+
+void Dialog::SetItemText(int id, int row, int column, const std::string& text) {
+  if (auto* list = Lookup<ReportControl>(id, "SetItemText")) list->SetItemText(row, column, text);
+}
+
+std::string Dialog::GetItemText(int id, int row, int column) const {
+  auto* list = Lookup<ReportControl>(id, "GetItemText");
+  return list ? list->ItemText(row, column) : std::string();
+}
+
+int Dialog::GetItemCount(int id) const {
+  auto* list = Lookup<ReportControl>(id, "GetItemCount");
+  return list ? list->ItemCount() : 0;
+}
+
+void Dialog::SetTextColour(int id, uint32_t rgb) {
+  if (auto* text = Lookup<ColourControl>(id, "SetTextColour")) text->SetTextColour(rgb);
+}
+
+// The user's actions below answer false where a user could not do them; they are not misuse.
 bool Dialog::Click(int id) {
-  CONTROL(QAbstractButton, button, id);
-  if (!button || !button->isEnabled() || !button->isVisible()) return false;
-  button->click();
+  winsys::Control* control = window_ ? window_->Find(id) : nullptr;
+  auto* button = dynamic_cast<ButtonControl*>(control);
+  if (!button || !control->widget()->isEnabled() || !control->widget()->isVisible()) {
+    return false;
+  }
+  button->Press();
   return true;
 }
 
 bool Dialog::Select(int id, int index) {
-  CONTROL(QComboBox, combo, id);
-  if (!combo || !combo->isEnabled() || index < 0 || index >= combo->count()) return false;
-  combo->setCurrentIndex(index);
-  Dispatch(id, kEventSelChange);
-  return true;
+  auto* list = dynamic_cast<ListControl*>(window_ ? window_->Find(id) : nullptr);
+  return list && list->Select(index);
 }
 
 bool Dialog::TypeText(int id, const std::string& text) {
-  if (!window_) return false;
-  QWidget* widget = window_->Control(id);
-  if (!widget || !widget->isEnabled()) return false;
-  if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-    if (!combo->isEditable()) return false;
-    combo->setEditText(ToQt(text));
-    Dispatch(id, kEventChange);
-    return true;
-  }
-  if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPlainTextEdit*>(widget)) {
-    SetText(id, text);  // the edit's own change notification follows
-    return true;
-  }
-  if (auto* slider = qobject_cast<QSlider*>(widget)) {
+  winsys::Control* control = window_ ? window_->Find(id) : nullptr;
+  if (!control || !control->widget()->isEnabled()) return false;
+  if (auto* edit = dynamic_cast<TypingControl*>(control)) return edit->Type(text);
+  if (auto* list = dynamic_cast<ListControl*>(control)) return list->Type(text);
+  if (auto* range = dynamic_cast<RangeControl*>(control)) {
     bool ok = false;
-    const int pos = ToQt(text).trimmed().toInt(&ok);
-    if (!ok) return false;
-    slider->setValue(pos);  // the slider's own change notification follows
-    return true;
+    const int pos = QString::fromStdString(text).trimmed().toInt(&ok);
+    return ok && range->Drag(pos);
   }
   return false;
 }
 
 bool Dialog::ClickAt(int id, int x, int y) {
-  if (!window_) return false;
-  QWidget* widget = window_->Control(id);
-  if (!widget || !widget->isEnabled() || !widget->isVisible() || !widget->rect().contains(x, y)) {
+  winsys::Control* control = window_ ? window_->Find(id) : nullptr;
+  if (!dynamic_cast<PaintControl*>(control)) return false;
+  QWidget* widget = control->widget();
+  if (!widget->isEnabled() || !widget->isVisible() || !widget->rect().contains(x, y)) {
     return false;
   }
-  const QString kind = widget->property("winsys_kind").toString();
-  if (kind != QLatin1String("frame") && kind != QLatin1String("bitmap")) return false;
   const QPointF at(x, y);
   QMouseEvent press(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
@@ -365,54 +384,22 @@ bool Dialog::ClickAt(int id, int x, int y) {
   return true;
 }
 
-void Dialog::InsertColumn(int id, int column, const std::string& heading, int width) {
-  CONTROL(QTreeWidget, list, id);
-  if (!list || column < 0) return;
-  if (list->columnCount() <= column) list->setColumnCount(column + 1);
-  list->headerItem()->setText(column, ToQt(heading));
-  list->setColumnWidth(column, width);
-}
-
-void Dialog::DeleteAllItems(int id) {
-  CONTROL(QTreeWidget, list, id);
-  if (list) list->clear();
-}
-
-int Dialog::InsertItem(int id, int row, const std::string& text) {
-  CONTROL(QTreeWidget, list, id);
-  if (!list) return -1;
-  const int count = list->topLevelItemCount();
-  const int at = row < 0 || row > count ? count : row;
-  auto* item = new QTreeWidgetItem();
-  item->setText(0, ToQt(text));
-  list->insertTopLevelItem(at, item);
-  return at;
-}
-
-void Dialog::SetItemText(int id, int row, int column, const std::string& text) {
-  CONTROL(QTreeWidget, list, id);
-  if (!list || column < 0 || column >= list->columnCount()) return;
-  if (QTreeWidgetItem* item = list->topLevelItem(row)) item->setText(column, ToQt(text));
-}
-
-std::string Dialog::GetItemText(int id, int row, int column) const {
-  CONTROL(QTreeWidget, list, id);
-  if (!list || column < 0 || column >= list->columnCount()) return std::string();
-  QTreeWidgetItem* item = list->topLevelItem(row);
-  return item ? FromQt(item->text(column)) : std::string();
-}
-
-int Dialog::GetItemCount(int id) const {
-  CONTROL(QTreeWidget, list, id);
-  return list ? list->topLevelItemCount() : 0;
-}
-
-void Dialog::SetTextColour(int id, uint32_t rgb) {
-  CONTROL(QLabel, label, id);
-  if (!label) return;
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, QColor::fromRgb(rgb));
-  label->setPalette(palette);
+bool Dialog::PressKey(int id, const std::string& name) {
+  winsys::Control* control = window_ ? window_->Find(id) : nullptr;
+  static const std::map<std::string, int> keys = {
+      {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Tab", Qt::Key_Tab}};
+  auto key = keys.find(name);
+  if (!control || key == keys.end()) return false;
+  QWidget* widget = control->widget();
+  if (!widget->isEnabled() || !widget->isVisible()) return false;
+  // QComboBox forwards keys to its edit field, which is where the focus would be.
+  QWidget* target = widget->focusProxy() ? widget->focusProxy() : widget;
+  target->setFocus(Qt::OtherFocusReason);
+  QKeyEvent press(QEvent::KeyPress, key->second, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key->second, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &release);
+  return true;
 }
 
 bool Dialog::RunMenuCommand(int id) {
@@ -421,6 +408,10 @@ bool Dialog::RunMenuCommand(int id) {
     if (action && !action->isEnabled()) return false;
   }
   return OnMenuCommand(id);
+}
+
+std::vector<int> Dialog::MenuCommands() const {
+  return window_ ? window_->MenuCommands() : std::vector<int>();
 }
 
 bool Dialog::IsMenuCommandEnabled(int id) const {
@@ -438,7 +429,7 @@ void Dialog::SysCommand(int id) {
 }
 
 void Dialog::Close() {
-  Dispatch(kIdCancel, kEventClicked);
+  Dispatch(kIdCancel, Event(ControlEvent::kClicked));
 }
 
 void Dialog::AppendSystemMenu(int id, const std::string& text) {
@@ -467,46 +458,49 @@ void Dialog::TickTimer(int id) {
 }
 
 intptr_t Dialog::SendMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
-  DialogWindow* window = window_;
-  if (!window) return 0;
-  if (QThread::currentThread() == window->thread()) return OnMessage(message, wparam, lparam);
-  intptr_t result = 0;
-  QMetaObject::invokeMethod(
-      window,
-      [this, message, wparam, lparam, &result] {
-        if (window_) result = OnMessage(message, wparam, lparam);
-      },
-      Qt::BlockingQueuedConnection);
-  return result;
+  std::shared_ptr<WindowLink> link = link_;
+  return window_ && link ? link->Send(message, wparam, lparam) : 0;
 }
 
 void Dialog::PostCall(std::function<void()> call) {
-  DialogWindow* window = window_;
-  if (!window) return;
-  QMetaObject::invokeMethod(
-      window,
-      [this, call = std::move(call)] {
-        if (window_) call();
-      },
-      Qt::QueuedConnection);
+  std::shared_ptr<WindowLink> link = link_;
+  if (window_ && link) link->Post(std::move(call));
+}
+
+std::shared_ptr<WindowLink> Dialog::Link() {
+  if (!link_) {
+    link_ =
+        std::make_shared<WindowLink>([this](unsigned message, uintptr_t wparam, intptr_t lparam) {
+          return OnMessage(message, wparam, lparam);
+        });
+    if (!window_) link_->Cut();
+  }
+  return link_;
+}
+
+void Dialog::CutLink() {
+  if (link_) link_->Cut();
+  link_.reset();
 }
 
 void Dialog::MoveControl(int id, int x, int y, int width, int height) {
-  if (window_ && window_->Control(id)) window_->Control(id)->setGeometry(x, y, width, height);
+  if (QWidget* widget = Widget(id, "MoveControl")) widget->setGeometry(x, y, width, height);
 }
 
 void Dialog::ResizeControl(int id, int width, int height) {
-  if (window_ && window_->Control(id)) window_->Control(id)->resize(width, height);
+  if (QWidget* widget = Widget(id, "ResizeControl")) widget->resize(width, height);
 }
 
 void Dialog::SetControlPainter(int id, std::function<void(WindowPainter&)> paint) {
-  if (window_) window_->SetPainter(id, std::move(paint));
+  if (auto* area = Lookup<PaintControl>(id, "SetControlPainter"))
+    area->SetPainter(std::move(paint));
 }
 
 void Dialog::InvalidateControl(int id) {
+  // Any thread: the repaint is queued to the control's own thread.
   DialogWindow* window = window_;
-  if (!window || !window->Control(id)) return;
-  QMetaObject::invokeMethod(window->Control(id), "update", Qt::QueuedConnection);
+  QWidget* widget = window ? window->Control(id) : nullptr;
+  if (widget) QMetaObject::invokeMethod(widget, "update", Qt::QueuedConnection);
 }
 
 void Dialog::SetClientSize(int width, int height) {
@@ -515,26 +509,28 @@ void Dialog::SetClientSize(int width, int height) {
 
 bool Dialog::GrabToPng(int id, const std::string& path) {
   if (!window_) return false;
-  QWidget* widget = id == 0 ? static_cast<QWidget*>(window_) : window_->Control(id);
+  QWidget* widget = id == 0 ? static_cast<QWidget*>(window_) : Widget(id, "GrabToPng");
   if (!widget) return false;
   return widget->grab().save(ToQt(path), "PNG");
 }
 
 void Dialog::OnClicked(int id, std::function<void()> handler) {
-  handlers_->map[{id, kEventClicked}] = std::move(handler);
+  handlers_->map[{id, Event(ControlEvent::kClicked)}] = std::move(handler);
 }
 
 void Dialog::OnChange(int id, std::function<void()> handler) {
-  handlers_->map[{id, kEventChange}] = std::move(handler);
+  handlers_->map[{id, Event(ControlEvent::kChange)}] = std::move(handler);
 }
 
 void Dialog::OnSelChange(int id, std::function<void()> handler) {
-  handlers_->map[{id, kEventSelChange}] = std::move(handler);
+  handlers_->map[{id, Event(ControlEvent::kSelChange)}] = std::move(handler);
 }
 
 void Dialog::OnLButtonDown(int id, std::function<void(int x, int y)> handler) {
   handlers_->mouse[id] = handler;
-  if (window_) window_->SetClickHandler(id, std::move(handler));
+  if (auto* area = Lookup<PaintControl>(id, "OnLButtonDown")) {
+    area->SetClickHandler(std::move(handler));
+  }
 }
 
 void Dialog::Dispatch(int id, int event) {
@@ -543,8 +539,8 @@ void Dialog::Dispatch(int id, int event) {
     found->second();
     return;
   }
-  if (event == kEventClicked && id == kIdOk) OnOK();
-  if (event == kEventClicked && id == kIdCancel) OnCancel();
+  if (event == Event(ControlEvent::kClicked) && id == kIdOk) OnOK();
+  if (event == Event(ControlEvent::kClicked) && id == kIdCancel) OnCancel();
 }
 
 }  // namespace winsys

@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace winsys {
 
 class Dialog;
 class DialogWindow;
+class WindowLink;
 class WindowPainter;
 
 namespace internal {
@@ -55,6 +58,7 @@ class Dialog {
   void Enable(int id, bool enable = true);
   bool IsEnabled(int id) const;
   void SetReadOnly(int id, bool read_only);
+  bool IsReadOnly(int id) const;
   void SetFocus(int id);
 
   // Drop-down lists and combo boxes (never sorted). GetCurSel gives -1 for no selection.
@@ -87,8 +91,12 @@ class Dialog {
   bool TypeText(int id, const std::string& text);
   // A left click at pixel (x, y) of a frame or picture (origin: its top-left pixel).
   bool ClickAt(int id, int x, int y);
+  // Return, Escape or Tab pressed with the focus in control `id`.
+  bool PressKey(int id, const std::string& name);
   bool RunMenuCommand(int id);
   bool IsMenuCommandEnabled(int id) const;
+  // The command IDs of the window's own menu, in menu order.
+  std::vector<int> MenuCommands() const;
   void EnableMenuCommand(int id, bool enable);
   void SysCommand(int id);
   // Closes the window as Esc does (Cancel).
@@ -104,12 +112,16 @@ class Dialog {
   bool HasTimer(int id) const;
   void TickTimer(int id);
 
-  // From any thread: runs OnMessage on the user-interface thread and waits for its result.
-  // Without a window it returns 0 and nothing runs.
+  // Runs OnMessage on the user-interface thread and waits for its result. Without a window
+  // it returns 0 and nothing runs.
   intptr_t SendMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
-  // From any thread: queues `call` for the user-interface thread; calls run in the order
-  // posted. Dropped when the window has gone.
+  // Queues `call` for the user-interface thread; calls run in the order posted. Dropped
+  // when the window has gone.
   void PostCall(std::function<void()> call);
+  // What a worker thread holds to report to this window (see WindowLink.h for the pattern):
+  // unlike the dialog itself it stays valid after the window and the dialog are gone. Made
+  // on the user-interface thread while the window exists; cut when the window goes.
+  std::shared_ptr<WindowLink> Link();
 
   // Geometry and painting of controls, in pixels.
   void MoveControl(int id, int x, int y, int width, int height);
@@ -156,15 +168,28 @@ class Dialog {
 
   bool Build(Dialog* owner, bool modal);
   void Dispatch(int id, int event);
+  void CheckHandlers() const;
+  void CutLink();
+  void ReportMisuse(const char* verb, int id, const std::string& what) const;
+  // The control `id` as the interface that `verb` needs; nullptr (reported) when the window
+  // has no such control or its kind does not support the verb.
+  template <typename Kind>
+  Kind* Lookup(int id, const char* verb) const;
+  QWidget* Widget(int id, const char* verb) const;
 
   int template_id_;
   DialogWindow* window_ = nullptr;
   std::unique_ptr<Handlers> handlers_;
+  std::shared_ptr<WindowLink> link_;
 };
 
 }  // namespace winsys
 
 namespace winsys {
+
+// Told of every verb that names a control its window does not have, or one whose kind does
+// not support it. By default a line on standard error.
+void SetMisuseHandler(std::function<void(const std::string&)> handler);
 
 // Timers that fire only through Dialog::TickTimer (automation console, tests).
 void SetManualTimers(bool manual);

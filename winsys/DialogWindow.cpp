@@ -1,26 +1,13 @@
 #include "winsys/DialogWindow.h"
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QContextMenuEvent>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "winsys/Canvas.h"
@@ -28,49 +15,6 @@
 #include "winsys/Internal.h"
 
 namespace winsys {
-
-namespace {
-
-// An area drawn by its owner through a paint function (frames), or showing a bitmap
-// resource; a left click reports its pixel to the owner.
-class PaintArea : public QWidget {
- public:
-  explicit PaintArea(QWidget* parent) : QWidget(parent) {}
-  std::function<void(WindowPainter&)> paint;
-  std::function<void(int, int)> click;
-  QPixmap pixmap;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);
-    if (!paint) return;
-    WindowPainter window_painter(painter);
-    paint(window_painter);
-  }
-  void mousePressEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton && click) {
-      const QPoint at = event->position().toPoint();
-      click(at.x(), at.y());
-    }
-  }
-};
-
-QPixmap ResourcePixmap(const std::string& name) {
-  QPixmap pixmap;
-  if (auto bytes = LoadResource(name)) {
-    pixmap.loadFromData(bytes->data(), static_cast<uint>(bytes->size()));
-  }
-  return pixmap;
-}
-
-Qt::Alignment TextAlignment(const ControlTemplate& control, Qt::Alignment vertical) {
-  if (control.Has("center")) return Qt::AlignHCenter | vertical;
-  if (control.Has("right")) return Qt::AlignRight | vertical;
-  return Qt::AlignLeft | vertical;
-}
-
-}  // namespace
 
 QFont TemplateFont(const std::string& face, int points) {
   // Both faces of the templates ("宋体" and "MS Shell Dlg", which a Chinese desktop maps to
@@ -106,6 +50,7 @@ void DialogWindow::Build(const DialogTemplate& tmpl) {
                           Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
   if (tmpl.Has("minimizebox")) flags |= Qt::WindowMinimizeButtonHint;
   setWindowFlags(flags);
+  has_system_menu_ = tmpl.Has("sysmenu");
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -119,6 +64,7 @@ void DialogWindow::Build(const DialogTemplate& tmpl) {
         QAction* action = menu->addAction(QString::fromStdString(item.text));
         const int id = item.id;
         menu_actions_[id] = action;
+        menu_commands_.push_back(id);
         connect(action, &QAction::triggered, this, [this, id] {
           if (owner_) owner_->RunMenuCommand(id);
         });
@@ -130,136 +76,57 @@ void DialogWindow::Build(const DialogTemplate& tmpl) {
   client_->setFixedSize(units_.X(tmpl.width), units_.Y(tmpl.height));
   layout->addWidget(client_);
 
-  QButtonGroup* radio_group = nullptr;
-  std::vector<QWidget*> group_boxes;
-  for (const ControlTemplate& control : tmpl.controls) {
-    QWidget* widget = MakeControl(control, &radio_group);
-    if (widget == nullptr) continue;
-    if (control.kind == "group") group_boxes.push_back(widget);
-    widget->setProperty("winsys_kind", QString::fromStdString(control.kind));
-    if (control.id >= 0) {
-      widget->setProperty("winsys_id", control.id);
-      controls_[control.id] = widget;
+  QObject* radio_group = nullptr;
+  BuildContext context{client_, units_, [this](int id, ControlEvent event) { Notify(id, event); },
+                       &radio_group};
+  for (const ControlTemplate& row : tmpl.controls) {
+    if (row.kind != "radio") radio_group = nullptr;
+    const ControlKind* kind = FindControlKind(row.kind);
+    if (kind == nullptr) continue;  // the template reader refuses such rows
+    std::unique_ptr<winsys::Control> control = kind->build(row, context);
+    control->widget()->setProperty("winsys_kind", QString::fromStdString(row.kind));
+    if (row.id >= 0) {
+      control->widget()->setProperty("winsys_id", row.id);
+      controls_[row.id] = std::move(control);
+    } else {
+      unnamed_.push_back(std::move(control));
     }
   }
-  for (QWidget* box : group_boxes) box->lower();
 }
 
-QWidget* DialogWindow::MakeControl(const ControlTemplate& control, QButtonGroup** radio_group) {
-  const QString text = QString::fromStdString(control.text);
-  const QRect rect(units_.X(control.x), units_.Y(control.y), units_.X(control.width),
-                   units_.Y(control.height));
-  const int id = control.id;
-  if (control.kind != "radio") *radio_group = nullptr;
-  QWidget* widget = nullptr;
-
-  if (control.kind == "static") {
-    auto* label = new QLabel(text, client_);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(TextAlignment(control, Qt::AlignTop));
-    if (control.Has("sunken")) label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    widget = label;
-  } else if (control.kind == "group") {
-    widget = new QGroupBox(text, client_);
-  } else if (control.kind == "edit") {
-    if (control.Has("multiline")) {
-      auto* edit = new QPlainTextEdit(client_);
-      edit->setPlainText(text);
-      edit->setReadOnly(control.Has("readonly"));
-      edit->setVerticalScrollBarPolicy(control.Has("vscroll") ? Qt::ScrollBarAlwaysOn
-                                                              : Qt::ScrollBarAlwaysOff);
-      edit->setHorizontalScrollBarPolicy(control.Has("hscroll") ? Qt::ScrollBarAlwaysOn
-                                                                : Qt::ScrollBarAlwaysOff);
-      edit->setLineWrapMode(control.Has("hscroll") || control.Has("autohscroll")
-                                ? QPlainTextEdit::NoWrap
-                                : QPlainTextEdit::WidgetWidth);
-      edit->setTabChangesFocus(true);
-      connect(edit, &QPlainTextEdit::textChanged, this, [this, id] { Notify(id, kEventChange); });
-      widget = edit;
-    } else {
-      auto* edit = new QLineEdit(text, client_);
-      edit->setReadOnly(control.Has("readonly"));
-      edit->setAlignment(TextAlignment(control, Qt::AlignVCenter));
-      if (control.Has("password")) edit->setEchoMode(QLineEdit::Password);
-      connect(edit, &QLineEdit::textChanged, this, [this, id] { Notify(id, kEventChange); });
-      widget = edit;
-    }
-  } else if (control.kind == "button" || control.kind == "defbutton") {
-    auto* button = new QPushButton(text, client_);
-    button->setAutoDefault(true);
-    if (control.kind == "defbutton") button->setDefault(true);
-    connect(button, &QPushButton::clicked, this, [this, id] { Notify(id, kEventClicked); });
-    widget = button;
-  } else if (control.kind == "check") {
-    auto* box = new QCheckBox(text, client_);
-    connect(box, &QCheckBox::clicked, this, [this, id] { Notify(id, kEventClicked); });
-    widget = box;
-  } else if (control.kind == "radio") {
-    auto* radio = new QRadioButton(text, client_);
-    if (*radio_group == nullptr || control.Has("group")) {
-      *radio_group = new QButtonGroup(this);
-      (*radio_group)->setExclusive(true);
-    }
-    (*radio_group)->addButton(radio);
-    connect(radio, &QRadioButton::clicked, this, [this, id] { Notify(id, kEventClicked); });
-    widget = radio;
-  } else if (control.kind == "droplist" || control.kind == "combo") {
-    auto* combo = new QComboBox(client_);
-    combo->setMaxVisibleItems(std::max(1, rect.height() / std::max(1, units_.base_y)));
-    if (control.kind == "combo") {
-      combo->setEditable(true);
-      combo->setInsertPolicy(QComboBox::NoInsert);
-      connect(combo->lineEdit(), &QLineEdit::textEdited, this,
-              [this, id] { Notify(id, kEventChange); });
-    }
-    connect(combo, qOverload<int>(&QComboBox::activated), this,
-            [this, id] { Notify(id, kEventSelChange); });
-    combo->setGeometry(rect.x(), rect.y(), rect.width(), combo->sizeHint().height());
-    widget = combo;
-  } else if (control.kind == "frame") {
-    auto* area = new PaintArea(client_);
-    if (control.Has("sunken")) area->setAttribute(Qt::WA_StyledBackground);
-    widget = area;
-  } else if (control.kind == "bitmap") {
-    auto* area = new PaintArea(client_);
-    area->pixmap = ResourcePixmap("bitmaps/" + control.text + ".bmp");
-    area->setGeometry(rect.x(), rect.y(), area->pixmap.width(), area->pixmap.height());
-    widget = area;
-  } else if (control.kind == "icon") {
-    auto* label = new QLabel(client_);
-    const QPixmap pixmap = ResourcePixmap("icons/" + control.text + ".png");
-    label->setGeometry(rect.x(), rect.y(), 32, 32);
-    label->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    widget = label;
-  } else if (control.kind == "progress") {
-    auto* bar = new QProgressBar(client_);
-    bar->setTextVisible(false);
-    bar->setRange(0, 100);
-    bar->setValue(0);
-    widget = bar;
-  } else if (control.kind == "trackbar") {
-    auto* slider = new QSlider(Qt::Horizontal, client_);
-    connect(slider, &QSlider::valueChanged, this, [this, id] { Notify(id, kEventChange); });
-    widget = slider;
-  } else if (control.kind == "report") {
-    auto* list = new QTreeWidget(client_);
-    list->setRootIsDecorated(false);
-    list->setHeaderLabels({});
-    widget = list;
-  } else {
-    return nullptr;
+void DialogWindow::PlaceBelowOwner() {
+  QWidget* owner = parentWidget();
+  if (placed_ || owner == nullptr) return;
+  placed_ = true;
+  // Below the owner, left-aligned with it; each further window one title bar lower, so a
+  // new tool never hides the owner's menu or the tool opened before it.
+  const int order = owner->property("winsys_cascade").toInt();
+  owner->setProperty("winsys_cascade", order + 1);
+  const QRect owner_frame = owner->frameGeometry();
+  const QSize decoration = owner_frame.size() - owner->geometry().size();
+  int title_height = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  if (decoration.height() > decoration.width()) {
+    title_height = decoration.height() - decoration.width();
   }
-  if (control.kind != "bitmap" && control.kind != "icon" && control.kind != "droplist" &&
-      control.kind != "combo") {
-    widget->setGeometry(rect);
+  adjustSize();
+  const QSize frame = size() + decoration;
+  QPoint at(owner_frame.left(), owner_frame.bottom() + 1 + order * title_height);
+  if (QScreen* screen = owner->screen()) {
+    const QRect room = screen->availableGeometry();
+    at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
+    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
   }
-  return widget;
+  move(at);
 }
 
 QWidget* DialogWindow::Control(int id) const {
+  winsys::Control* control = Find(id);
+  return control ? control->widget() : nullptr;
+}
+
+winsys::Control* DialogWindow::Find(int id) const {
   auto found = controls_.find(id);
-  return found == controls_.end() ? nullptr : found->second;
+  return found == controls_.end() ? nullptr : found->second.get();
 }
 
 QAction* DialogWindow::MenuAction(int id) const {
@@ -268,18 +135,7 @@ QAction* DialogWindow::MenuAction(int id) const {
 }
 
 void DialogWindow::AppendSystemMenu(int id, const QString& text) {
-  system_menu_.emplace_back(id, text);
-}
-
-void DialogWindow::SetClickHandler(int id, std::function<void(int, int)> click) {
-  if (auto* area = dynamic_cast<PaintArea*>(Control(id))) area->click = std::move(click);
-}
-
-void DialogWindow::SetPainter(int id, std::function<void(WindowPainter&)> paint) {
-  if (auto* area = dynamic_cast<PaintArea*>(Control(id))) {
-    area->paint = std::move(paint);
-    area->update();
-  }
+  if (has_system_menu_) system_menu_.emplace_back(id, text);
 }
 
 void DialogWindow::StartTimer(int id, int period_ms) {
@@ -309,14 +165,14 @@ bool DialogWindow::HasTimer(int id) const {
   return found != timers_.end() && found->second->isActive();
 }
 
-void DialogWindow::Notify(int id, int event) {
-  if (owner_) owner_->Dispatch(id, event);
+void DialogWindow::Notify(int id, ControlEvent event) {
+  if (owner_) owner_->Dispatch(id, static_cast<int>(event));
 }
 
 void DialogWindow::reject() {
   // Esc and the close box mean Cancel, which the dialog object decides about.
   if (owner_) {
-    owner_->Dispatch(kIdCancel, kEventClicked);
+    owner_->Dispatch(kIdCancel, static_cast<int>(ControlEvent::kClicked));
   } else {
     QDialog::reject();
   }
@@ -324,7 +180,7 @@ void DialogWindow::reject() {
 
 void DialogWindow::accept() {
   if (owner_) {
-    owner_->Dispatch(kIdOk, kEventClicked);
+    owner_->Dispatch(kIdOk, static_cast<int>(ControlEvent::kClicked));
   } else {
     QDialog::accept();
   }

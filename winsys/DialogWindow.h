@@ -6,13 +6,14 @@
 #include <QPointer>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <vector>
 
+#include "winsys/Controls.h"
 #include "winsys/Template.h"
 
 class QAction;
-class QButtonGroup;
 class QMenuBar;
 class QTimer;
 
@@ -37,17 +38,20 @@ class DialogWindow : public QDialog {
   ~DialogWindow() override;
 
   QWidget* Control(int id) const;
+  // The adapter of control `id`, or nullptr.
+  winsys::Control* Find(int id) const;
   QWidget* Client() const { return client_; }
   bool IsModal() const { return modal_; }
   void SetModal(bool modal) { modal_ = modal; }
+  // First showing of a modeless window: below its owner, cascaded, fully on the screen.
+  // Later showings keep where the user left it.
+  void PlaceBelowOwner();
   // The dialog object is going away: no more calls into it.
   void Detach() { owner_ = nullptr; }
 
   QAction* MenuAction(int id) const;
+  const std::vector<int>& MenuCommands() const { return menu_commands_; }
   void AppendSystemMenu(int id, const QString& text);
-  void SetPainter(int id, std::function<void(WindowPainter&)> paint);
-  // Frames and bitmaps: left clicks at a pixel of the control.
-  void SetClickHandler(int id, std::function<void(int, int)> click);
 
   // Timers (a QTimer each, or only a record in manual-timer mode).
   void StartTimer(int id, int period_ms);
@@ -63,16 +67,19 @@ class DialogWindow : public QDialog {
 
  private:
   void Build(const DialogTemplate& tmpl);
-  QWidget* MakeControl(const ControlTemplate& control, QButtonGroup** radio_group);
-  void Notify(int id, int event);
+  void Notify(int id, ControlEvent event);
 
   Dialog* owner_;
   bool modal_ = false;
+  bool placed_ = false;
   DialogUnits units_;
   QWidget* client_ = nullptr;
   QMenuBar* menu_bar_ = nullptr;
-  std::map<int, QWidget*> controls_;
+  bool has_system_menu_ = false;
+  std::map<int, std::unique_ptr<winsys::Control>> controls_;
+  std::vector<std::unique_ptr<winsys::Control>> unnamed_;  // labels and group boxes
   std::map<int, QAction*> menu_actions_;
+  std::vector<int> menu_commands_;
   std::vector<std::pair<int, QString>> system_menu_;
   std::map<int, QTimer*> timers_;
   std::set<int> manual_timers_;

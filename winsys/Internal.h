@@ -6,10 +6,6 @@ namespace winsys {
 class Dialog;
 class DialogWindow;
 
-constexpr int kEventClicked = 0;
-constexpr int kEventChange = 1;
-constexpr int kEventSelChange = 2;
-
 namespace internal {
 
 void WindowDestroyed(Dialog* dialog, DialogWindow* window);

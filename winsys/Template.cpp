@@ -1,12 +1,16 @@
 #include "winsys/Template.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
+
+#include "winsys/Controls.h"
 
 namespace winsys {
 
@@ -24,9 +28,23 @@ std::vector<std::string> Strings(const QJsonValue& value) {
   return out;
 }
 
-std::unique_ptr<DialogTemplate> Parse(const QByteArray& json) {
-  const QJsonObject root = QJsonDocument::fromJson(json).object();
-  if (root.isEmpty()) return nullptr;
+template <typename List>
+bool Contains(const List& list, const std::string& flag) {
+  for (const auto& item : list) {
+    if (flag == item) return true;
+  }
+  return false;
+}
+
+// A template is refused whole when any row names a kind or style that nothing builds, so a
+// typing error in res/ shows when the template loads instead of as a missing control.
+std::unique_ptr<DialogTemplate> Parse(const QByteArray& json, std::string* error) {
+  QJsonParseError parse_error;
+  const QJsonObject root = QJsonDocument::fromJson(json, &parse_error).object();
+  if (parse_error.error != QJsonParseError::NoError || root.isEmpty()) {
+    *error = "not a JSON object: " + parse_error.errorString().toStdString();
+    return nullptr;
+  }
   auto dialog = std::make_unique<DialogTemplate>();
   dialog->id = root.value("id").toInt();
   dialog->caption = root.value("caption").toString().toStdString();
@@ -38,6 +56,12 @@ std::unique_ptr<DialogTemplate> Parse(const QByteArray& json) {
   dialog->font_points = font.value("points").toInt(9);
   dialog->style = Strings(root.value("style"));
   dialog->menu = root.value("menu").toInt(0);
+  for (const std::string& style : dialog->style) {
+    if (!IsWindowStyle(style)) {
+      *error = "unknown window style \"" + style + "\"";
+      return nullptr;
+    }
+  }
   for (const QJsonValue& value : root.value("controls").toArray()) {
     const QJsonObject object = value.toObject();
     ControlTemplate control;
@@ -50,16 +74,22 @@ std::unique_ptr<DialogTemplate> Parse(const QByteArray& json) {
     control.width = rect.at(2).toInt();
     control.height = rect.at(3).toInt();
     control.style = Strings(object.value("style"));
+    const ControlKind* kind = FindControlKind(control.kind);
+    const std::string where = "control " + std::to_string(control.id) + " at row " +
+                              std::to_string(dialog->controls.size() + 1);
+    if (kind == nullptr) {
+      *error = where + ": unknown kind \"" + control.kind + "\"";
+      return nullptr;
+    }
+    for (const std::string& style : control.style) {
+      if (!Contains(kind->styles, style)) {
+        *error = where + ": a " + control.kind + " has no style \"" + style + "\"";
+        return nullptr;
+      }
+    }
     dialog->controls.push_back(std::move(control));
   }
   return dialog;
-}
-
-bool Contains(const std::vector<std::string>& list, const std::string& flag) {
-  for (const std::string& item : list) {
-    if (item == flag) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -71,15 +101,35 @@ bool DialogTemplate::Has(const std::string& flag) const {
   return Contains(style, flag);
 }
 
-const DialogTemplate* FindDialogTemplate(int id) {
+const DialogTemplate* FindDialogTemplate(int id, std::string* error) {
+  struct Loaded {
+    std::unique_ptr<DialogTemplate> dialog;
+    std::string error;
+  };
   static std::mutex mutex;
-  static std::map<int, std::unique_ptr<DialogTemplate>> cache;
+  static std::map<int, Loaded> cache;
   std::lock_guard<std::mutex> lock(mutex);
   auto found = cache.find(id);
-  if (found != cache.end()) return found->second.get();
-  std::unique_ptr<DialogTemplate> parsed;
-  if (auto json = ReadQResource(QString(":/dialogs/%1.json").arg(id))) parsed = Parse(*json);
-  return cache.emplace(id, std::move(parsed)).first->second.get();
+  if (found == cache.end()) {
+    Loaded loaded;
+    if (auto json = ReadQResource(QString(":/dialogs/%1.json").arg(id))) {
+      loaded.dialog = Parse(*json, &loaded.error);
+    } else {
+      loaded.error = "no such template";
+    }
+    found = cache.emplace(id, std::move(loaded)).first;
+  }
+  if (error) *error = found->second.error;
+  return found->second.dialog.get();
+}
+
+std::vector<int> DialogTemplateIds() {
+  std::vector<int> ids;
+  for (const QString& name : QDir(QStringLiteral(":/dialogs")).entryList({"*.json"})) {
+    ids.push_back(name.section('.', 0, 0).toInt());
+  }
+  std::sort(ids.begin(), ids.end());
+  return ids;
 }
 
 std::vector<MenuPopup> LoadMenu(int id) {

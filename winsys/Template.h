@@ -39,8 +39,12 @@ struct MenuPopup {
   std::vector<MenuItem> items;
 };
 
-// Template `id`, or nullptr when the program holds none. Parsed once and kept.
-const DialogTemplate* FindDialogTemplate(int id);
+// Template `id`, or nullptr when the program holds none or it is malformed (an unknown
+// control kind or style among them); `error` then says why. Parsed once and kept.
+const DialogTemplate* FindDialogTemplate(int id, std::string* error = nullptr);
+
+// The IDs of every dialog template the program holds, ascending.
+std::vector<int> DialogTemplateIds();
 
 // Menu `id`; empty when the program holds none.
 std::vector<MenuPopup> LoadMenu(int id);

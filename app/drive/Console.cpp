@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
+#include <set>
 #include <sstream>
 
 #include "app/CQuorDlg.h"
@@ -62,10 +63,61 @@ std::string TakeWord(std::string* rest) {
 
 }  // namespace
 
+namespace {
+
+// Length of the well-formed UTF-8 sequence at `at`, or 0.
+size_t Utf8Length(const std::string& text, size_t at) {
+  const unsigned char lead = static_cast<unsigned char>(text[at]);
+  size_t length = 0;
+  unsigned min = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, min = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, min = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (at + length > text.size()) return 0;
+  unsigned code = lead & (0x7F >> length);
+  for (size_t i = 1; i < length; ++i) {
+    const unsigned char next = static_cast<unsigned char>(text[at + i]);
+    if ((next & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (next & 0x3F);
+  }
+  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
+// A plain word as it is; anything else (bytes that are not printable ASCII, quotes,
+// backslashes) as a JSON string, so raw input never reaches the output.
+std::string QuotedWord(const std::string& word) {
+  for (const char ch : word) {
+    if (ch <= ' ' || ch > '~' || ch == '"' || ch == '\\') return JsonString(word);
+  }
+  return word.empty() ? JsonString(word) : word;
+}
+
+}  // namespace
+
+// Bytes that are not UTF-8 (raw input echoed in an error line) become U+FFFD, so every
+// line stays one valid JSON string.
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
-  for (const char ch : text) {
+  for (size_t at = 0; at < text.size(); ++at) {
+    const char ch = text[at];
     const unsigned char c = static_cast<unsigned char>(ch);
+    if (c >= 0x80) {
+      const size_t length = Utf8Length(text, at);
+      if (length == 0) {
+        out += "\\ufffd";
+      } else {
+        out.append(text, at, length);
+        at += length - 1;
+      }
+      continue;
+    }
     switch (c) {
       case '"':
         out += "\\\"";
@@ -108,19 +160,22 @@ Console::Console(std::vector<std::string> lines, CQuorDlg* main_dialog)
           ", \"text\": " + JsonString(message.text) + "}");
   };
   winsys::InstallPrompter(&prompter_);
+  winsys::SetMisuseHandler([this](const std::string& what) { Error(JsonString(what)); });
   winsys::SetModalObserver([this](winsys::Dialog* dialog, bool opened) {
     if (opened) {
-      before_modal_.push_back(current_);
+      if (dialog != main_) modal_.push_back(dialog);  // the main window's own run blocks none
+      previous_.push_back(current_);
       current_ = dialog;
       ScheduleStep();  // the script goes on inside the modal run
-    } else if (!before_modal_.empty()) {
-      current_ = before_modal_.back();
-      before_modal_.pop_back();
+    } else {
+      if (!modal_.empty() && modal_.back() == dialog) modal_.pop_back();
+      ReturnToPrevious();
     }
   });
 }
 
 Console::~Console() {
+  winsys::SetMisuseHandler(nullptr);
   winsys::SetModalObserver(nullptr);
   winsys::InstallPrompter(nullptr);
 }
@@ -153,6 +208,41 @@ void Console::Finish() {
   QCoreApplication::exit(exit_status());
 }
 
+void Console::RunAfterMainClosed() {
+  main_closed_ = true;
+  finished_ = false;
+  while (next_ < lines_.size()) {
+    std::string line = lines_[next_++];
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string rest = line;
+    const std::string command = TakeWord(&rest);
+    if (command.empty() || command[0] == '#') continue;
+    Error(JsonString(command) + ": the main window is closed");
+  }
+  finished_ = true;
+}
+
+// Back to the window that was current before the one that closed, skipping windows that
+// are gone or hidden since.
+void Console::ReturnToPrevious() {
+  while (!previous_.empty()) {
+    winsys::Dialog* dialog = previous_.back();
+    previous_.pop_back();
+    if (dialog == main_ || dialog->IsWindowVisible()) {
+      current_ = dialog;
+      return;
+    }
+  }
+  current_ = main_;
+}
+
+// A modal box blocks every window but itself.
+bool Console::Blocked(winsys::Dialog* dialog, const std::string& command) {
+  if (modal_.empty() || modal_.back() == dialog) return false;
+  Error(JsonString(command) + ": the window is blocked by a modal box");
+  return true;
+}
+
 void Console::Error(const std::string& what) {
   failed_ = true;
   Print("error " + what);
@@ -164,6 +254,12 @@ bool Console::RequireControl(int id) {
   return false;
 }
 
+bool Console::RequireWindow() {
+  if (current_->HasWindow()) return true;
+  Error("the current window is gone");
+  return false;
+}
+
 void Console::Execute(const std::string& line) {
   std::string rest = line;
   const std::string command = TakeWord(&rest);
@@ -172,22 +268,37 @@ void Console::Execute(const std::string& line) {
   const auto take_id = [&](int* id) {
     const std::string word = TakeWord(&rest);
     if (!ParseInt(word, id)) {
-      Error(command + ": expected a number, got \"" + word + "\"");
+      Error(command + ": expected a number, got " + JsonString(word));
       return false;
     }
     return true;
   };
   int id = 0;
 
+  static const std::set<std::string> kWindowCommands = {
+      "set",     "click", "select", "get",  "caption", "enabled", "checked", "items",
+      "command", "wait",  "close",  "grab", "key",     "clickat", "cell"};
+  if (kWindowCommands.count(command) && (Blocked(current_, command) || !RequireWindow())) {
+    return;
+  }
+
   if (command == "menu") {
-    if (!take_id(&id)) return;
+    if (!take_id(&id) || Blocked(main_, command)) return;
     if (!main_->RunMenuCommand(id)) {
       Error("menu " + std::to_string(id) + " is not available");
       return;
     }
-    if (winsys::Dialog* tool = main_->ToolDialog(id)) current_ = tool;
+    winsys::Dialog* tool = main_->ToolDialog(id);
+    if (tool && tool != current_) {
+      previous_.push_back(current_);
+      current_ = tool;
+    }
   } else if (command == "syscommand") {
-    if (!take_id(&id)) return;
+    if (!take_id(&id) || Blocked(main_, command)) return;
+    if ((id & 0xFFF0) != CQuorDlg::kAboutCommand) {
+      Error("syscommand " + std::to_string(id) + " is not a command of the window menu");
+      return;
+    }
     main_->SysCommand(id);
   } else if (command == "window") {
     const std::string which = TakeWord(&rest);
@@ -196,7 +307,7 @@ void Console::Execute(const std::string& line) {
       return;
     }
     if (!ParseInt(which, &id)) {
-      Error("window: expected a template number or main");
+      Error("window: expected a template number or main, got " + JsonString(which));
       return;
     }
     for (winsys::Dialog* dialog : winsys::Dialog::LiveDialogs()) {
@@ -213,7 +324,9 @@ void Console::Execute(const std::string& line) {
       Error("set: the text must be one JSON string");
       return;
     }
-    if (!current_->TypeText(id, text)) Error("control " + std::to_string(id) + " takes no typing");
+    if (!current_->TypeText(id, text)) {
+      Error("control " + std::to_string(id) + " takes no typing (read-only, disabled or no field)");
+    }
   } else if (command == "click") {
     if (!take_id(&id) || !RequireControl(id)) return;
     if (!current_->Click(id)) Error("control " + std::to_string(id) + " cannot be pressed");
@@ -316,10 +429,21 @@ void Console::Execute(const std::string& line) {
     int count = 0;
     if (!take_id(&count)) return;
     for (int i = 0; i < count; ++i) main_->TickTimer(CQuorDlg::kBannerTimer);
+  } else if (command == "key") {
+    if (!take_id(&id) || !RequireControl(id)) return;
+    const std::string name = TakeWord(&rest);
+    winsys::Dialog* pressed = current_;
+    if (!pressed->PressKey(id, name)) {
+      Error("key: control " + std::to_string(id) + " takes no key " + JsonString(name));
+    } else if (pressed == current_ && pressed != main_ && !pressed->IsWindowVisible()) {
+      ReturnToPrevious();  // Escape closed it
+    }
   } else if (command == "close") {
     winsys::Dialog* closing = current_;
     closing->Close();
-    if (closing == current_ && !closing->IsWindowVisible() && closing != main_) current_ = main_;
+    if (closing == current_ && !closing->IsWindowVisible() && closing != main_) {
+      ReturnToPrevious();
+    }
   } else if (command == "grab") {
     if (!take_id(&id)) return;
     if (id != 0 && !RequireControl(id)) return;
@@ -327,7 +451,7 @@ void Console::Execute(const std::string& line) {
     while (!path.empty() && path.front() == ' ') path.erase(path.begin());
     if (path.empty() || !current_->GrabToPng(id, path)) Error("grab: cannot write " + path);
   } else {
-    Error("unknown command " + command);
+    Error("unknown command " + QuotedWord(command));
   }
 }
 

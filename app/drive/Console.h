@@ -25,6 +25,8 @@ class Console : public QObject {
 
   // Queues the first command; the script then runs inside the main window's event loop.
   void Start();
+  // The main window has closed: every command still to come is an error line.
+  void RunAfterMainClosed();
   int exit_status() const { return failed_ ? 2 : 0; }
 
  private:
@@ -33,6 +35,9 @@ class Console : public QObject {
   void Execute(const std::string& line);
   void Error(const std::string& what);
   bool RequireControl(int id);
+  bool RequireWindow();
+  bool Blocked(winsys::Dialog* dialog, const std::string& command);
+  void ReturnToPrevious();
   void Finish();
 
   std::vector<std::string> lines_;
@@ -42,7 +47,9 @@ class Console : public QObject {
   bool failed_ = false;
   CQuorDlg* main_;
   winsys::Dialog* current_;
-  std::vector<winsys::Dialog*> before_modal_;
+  bool main_closed_ = false;
+  std::vector<winsys::Dialog*> modal_;     // open modal boxes, innermost last
+  std::vector<winsys::Dialog*> previous_;  // windows current before the current one
   winsys::ScriptedPrompter prompter_;
 };
 

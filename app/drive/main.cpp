@@ -31,5 +31,6 @@ int main(int argc, char** argv) {
   drive::Console console(std::move(lines), &main_dialog);
   console.Start();
   main_dialog.DoModal(nullptr);
+  console.RunAfterMainClosed();
   return console.exit_status();
 }

@@ -73,7 +73,9 @@ TEST_F(MainWindowTest, EntriesOfToolsNotBuiltAreDisabled) {
   ASSERT_TRUE(main.Create(nullptr));
   for (const app::ToolEntry& entry : app::ToolTable()) {
     EXPECT_EQ(main.IsMenuCommandEnabled(entry.command), entry.make != nullptr) << entry.command;
-    if (!entry.make) EXPECT_FALSE(main.RunMenuCommand(entry.command));
+    if (!entry.make) {
+      EXPECT_FALSE(main.RunMenuCommand(entry.command));
+    }
   }
   EXPECT_TRUE(main.IsMenuCommandEnabled(1015));
 }

@@ -1,0 +1,45 @@
+#include "tools/circuit/capdelay.h"
+
+#include <cmath>
+
+#include "base/cnum.h"
+#include "base/format.h"
+#include "base/text.h"
+
+namespace circuit {
+
+namespace {
+
+double Read(const std::string& field) {
+  return base::ReadDecimalDouble(base::Trim(field));
+}
+
+}  // namespace
+
+CapResult CapacitorDelay(CapMode mode, const CapFields& fields) {
+  const double ve = Read(fields.ve);
+  const double vx1 = Read(fields.vx1);
+  const double vx2 = Read(fields.vx2);
+  const double r = Read(fields.r);
+  const double c = Read(fields.c) / 1000000;  // uF to F
+  const double t = Read(fields.t) / 1000;     // ms to s
+
+  double factor;
+  if (mode == CapMode::kDischarge) {
+    if (!(vx2 != 0 && vx1 != 0 && vx1 >= vx2)) return {"请输入正确的电压值!"};
+    factor = std::log(vx1 / vx2);
+  } else {
+    if (!(vx2 >= vx1 && ve >= vx2 && ve >= vx1)) return {"请输入正确的电压值!"};
+    factor = std::log(1 - vx1 / ve) - std::log(1 - vx2 / ve);
+  }
+
+  // R is tested first; a value of 0 counts as missing.
+  if (r != 0 && c != 0) return {"", CapField::kT, base::Format("%f", r * c * factor * 1000)};
+  if (r != 0 && t != 0) {
+    return {"", CapField::kC, base::Format("%f", t / (r * factor) * 1000000)};
+  }
+  if (c != 0 && t != 0) return {"", CapField::kR, base::Format("%f", t / (c * factor))};
+  return {"输入参数有误！"};
+}
+
+}  // namespace circuit

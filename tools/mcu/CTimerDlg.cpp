@@ -1,0 +1,49 @@
+#include "tools/mcu/CTimerDlg.h"
+
+#include "tools/mcu/timer.h"
+
+namespace {
+constexpr int kWidth = 1043;
+constexpr int kClock = 1001;
+constexpr int kPrescaler = 1012;
+constexpr int kOverflowValue = 1002;
+constexpr int kTime = 1003;
+constexpr int kUnit = 1013;
+constexpr int kResult = 1005;
+}  // namespace
+
+CTimerDlg::CTimerDlg() : Dialog(161) {}
+
+void CTimerDlg::OnInitDialog() {
+  for (const char* item : {"8位", "16位"}) AddString(kWidth, item);
+  SetCurSel(kWidth, 0);
+  AddString(kPrescaler, "不分频");
+  for (int i = 1; i <= 10; ++i) {
+    AddString(kPrescaler, std::to_string(mcu::TimerPrescaler(i)) + "分频");
+  }
+  SetCurSel(kPrescaler, 0);
+  for (const char* item : {"ms", "us", "s", "Hz"}) AddString(kUnit, item);
+  SetCurSel(kUnit, 0);
+  SetText(kResult, "说明：\r\n[溢出值]和[溢出时间]中任意一个\r\n可不填，也可两个都填！");
+}
+
+void CTimerDlg::OnOK() {
+  mcu::TimerFields fields;
+  fields.width = GetCurSel(kWidth) == 0 ? mcu::TimerWidth::k8Bit : mcu::TimerWidth::k16Bit;
+  fields.clock = GetText(kClock);
+  fields.prescaler_index = GetCurSel(kPrescaler);
+  fields.overflow_value = GetText(kOverflowValue);
+  fields.time = GetText(kTime);
+  fields.unit = static_cast<mcu::TimeUnit>(GetCurSel(kUnit));
+  const mcu::TimerOutcome outcome = mcu::ComputeTimer(fields);
+  switch (outcome.kind) {
+    case mcu::TimerOutcome::Kind::kMessage:
+      MessageBox(outcome.text, "提示");
+      break;
+    case mcu::TimerOutcome::Kind::kResult:
+      SetText(kResult, outcome.text);
+      break;
+    case mcu::TimerOutcome::Kind::kNothing:
+      break;
+  }
+}

@@ -1,0 +1,8 @@
+// Menu command 32803: Intel HEX to a binary image, through file dialogs and message boxes
+// over the main window; no window of its own.
+#pragma once
+
+#include "tools/protocol/ihexfile.h"
+#include "winsys/Dialog.h"
+
+void RunHexToBin(winsys::Dialog& owner, CIHexFile& reader);

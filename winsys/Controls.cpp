@@ -1,0 +1,560 @@
+#include "winsys/Controls.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTextDocument>
+#include <QTreeWidget>
+#include <algorithm>
+#include <climits>
+
+#include "winsys/Canvas.h"
+#include "winsys/DialogWindow.h"
+
+namespace winsys {
+
+namespace {
+
+QString ToQt(const std::string& text) {
+  return QString::fromStdString(text);
+}
+std::string FromQt(const QString& text) {
+  return text.toStdString();
+}
+
+Qt::Alignment TextAlignment(const ControlTemplate& row, Qt::Alignment vertical) {
+  if (row.Has("center")) return Qt::AlignHCenter | vertical;
+  if (row.Has("right")) return Qt::AlignRight | vertical;
+  return Qt::AlignLeft | vertical;
+}
+
+QRect PixelRect(const ControlTemplate& row, const DialogUnits& units) {
+  return QRect(units.X(row.x), units.Y(row.y), units.X(row.width), units.Y(row.height));
+}
+
+QPixmap ResourcePixmap(const std::string& name) {
+  QPixmap pixmap;
+  if (auto bytes = LoadResource(name)) {
+    pixmap.loadFromData(bytes->data(), static_cast<uint>(bytes->size()));
+  }
+  return pixmap;
+}
+
+// --- static text ---------------------------------------------------------------------------
+
+class StaticControl : public Control, public TextControl, public ColourControl {
+ public:
+  StaticControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, label_ = new QLabel(ToQt(row.text), context.parent)) {
+    label_->setTextFormat(Qt::PlainText);
+    label_->setWordWrap(true);
+    label_->setAlignment(TextAlignment(row, Qt::AlignTop));
+    if (row.Has("sunken")) label_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label_->setGeometry(PixelRect(row, context.units));
+  }
+  std::string Text() const override { return FromQt(label_->text()); }
+  void SetText(const std::string& text) override { label_->setText(ToQt(text)); }
+  void SetTextColour(uint32_t rgb) override {
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(rgb));
+    label_->setPalette(palette);
+  }
+
+ private:
+  QLabel* label_;
+};
+
+// --- group box -----------------------------------------------------------------------------
+
+// Drawn as the templates assume: the frame's top line runs through the middle of the title,
+// which starts at the top of the control, so the controls inside keep clear of it.
+class GroupFrame : public QWidget {
+ public:
+  GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title(title) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  QString title;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int middle = metrics.height() / 2;
+    const QRect frame(0, middle, width() - 2, height() - middle - 2);
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(frame);
+    painter.setPen(palette().color(QPalette::Light));
+    painter.drawRect(frame.translated(1, 1));
+    if (title.isEmpty()) return;
+    const int indent = metrics.averageCharWidth();
+    const QRect text(indent, 0, metrics.horizontalAdvance(title) + 4, metrics.height());
+    painter.fillRect(text, palette().color(QPalette::Window));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(text.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, title);
+  }
+};
+
+class GroupControl : public Control, public TextControl {
+ public:
+  GroupControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, frame_ = new GroupFrame(ToQt(row.text), context.parent)) {
+    frame_->setGeometry(PixelRect(row, context.units));
+    frame_->lower();
+  }
+  std::string Text() const override { return FromQt(frame_->title); }
+  void SetText(const std::string& text) override {
+    frame_->title = ToQt(text);
+    frame_->update();
+  }
+
+ private:
+  GroupFrame* frame_;
+};
+
+// --- single-line edit ----------------------------------------------------------------------
+
+class LineEditControl : public Control, public TextControl, public TypingControl {
+ public:
+  LineEditControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, edit_ = new QLineEdit(context.parent)) {
+    // Typing has no limit of its own here, so nothing the program writes is ever cut.
+    edit_->setMaxLength(INT_MAX);
+    edit_->setText(ToQt(row.text));
+    edit_->setReadOnly(row.Has("readonly"));
+    edit_->setAlignment(TextAlignment(row, Qt::AlignVCenter));
+    if (row.Has("password")) edit_->setEchoMode(QLineEdit::Password);
+    edit_->setGeometry(PixelRect(row, context.units));
+    const int id = row.id;
+    QObject::connect(edit_, &QLineEdit::textChanged, edit_,
+                     [notify = context.notify, id] { notify(id, ControlEvent::kChange); });
+  }
+  bool Raises(ControlEvent event) const override { return event == ControlEvent::kChange; }
+  std::string Text() const override { return FromQt(edit_->text()); }
+  void SetText(const std::string& text) override { edit_->setText(ToQt(text)); }
+  bool Type(const std::string& text) override {
+    if (edit_->isReadOnly()) return false;
+    SetText(text);
+    return true;
+  }
+  void SetReadOnly(bool read_only) override { edit_->setReadOnly(read_only); }
+  bool IsReadOnly() const override { return edit_->isReadOnly(); }
+
+ private:
+  QLineEdit* edit_;
+};
+
+// --- multi-line edit -----------------------------------------------------------------------
+
+// Without "wantreturn", Enter belongs to the dialog (its default button), not to the text.
+class PlainEdit : public QPlainTextEdit {
+ public:
+  PlainEdit(bool want_return, QWidget* parent)
+      : QPlainTextEdit(parent), want_return_(want_return) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (!want_return_ || isReadOnly())) {
+      event->ignore();
+      return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+  }
+
+ private:
+  bool want_return_;
+};
+
+class TextEditControl : public Control, public TextControl, public TypingControl {
+ public:
+  TextEditControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, edit_ = new PlainEdit(row.Has("wantreturn"), context.parent)) {
+    edit_->setReadOnly(row.Has("readonly"));
+    edit_->setVerticalScrollBarPolicy(row.Has("vscroll") ? Qt::ScrollBarAlwaysOn
+                                                         : Qt::ScrollBarAlwaysOff);
+    edit_->setHorizontalScrollBarPolicy(row.Has("hscroll") ? Qt::ScrollBarAlwaysOn
+                                                           : Qt::ScrollBarAlwaysOff);
+    edit_->setLineWrapMode(row.Has("hscroll") || row.Has("autohscroll")
+                               ? QPlainTextEdit::NoWrap
+                               : QPlainTextEdit::WidgetWidth);
+    edit_->setTabChangesFocus(true);
+    edit_->setTabStopDistance(context.units.X(32));
+    edit_->setGeometry(PixelRect(row, context.units));
+    SetText(row.text);
+    const int id = row.id;
+    QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_,
+                     [this, notify = context.notify, id] {
+                       if (!setting_) edited_ = true;
+                       notify(id, ControlEvent::kChange);
+                     });
+  }
+  bool Raises(ControlEvent event) const override { return event == ControlEvent::kChange; }
+
+  // The field hands back exactly what was written into it (a lone CR, U+2028 and all) until
+  // a user edits it; from then on its lines end in "\r\n".
+  std::string Text() const override {
+    if (!edited_) return exact_;
+    QString out = edit_->document()->toRawText();  // keeps non-breaking spaces
+    out.replace(QChar::ParagraphSeparator, QChar('\n'));
+    out.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    return FromQt(out);
+  }
+  void SetText(const std::string& text) override {
+    exact_ = text;
+    edited_ = false;
+    QString shown = ToQt(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    setting_ = true;
+    edit_->setPlainText(shown);
+    setting_ = false;
+  }
+  bool Type(const std::string& text) override {
+    if (edit_->isReadOnly()) return false;
+    SetText(text);
+    return true;
+  }
+  void SetReadOnly(bool read_only) override { edit_->setReadOnly(read_only); }
+  bool IsReadOnly() const override { return edit_->isReadOnly(); }
+
+ private:
+  PlainEdit* edit_;
+  std::string exact_;
+  bool edited_ = false;
+  bool setting_ = false;
+};
+
+std::unique_ptr<Control> BuildEdit(const ControlTemplate& row, BuildContext& context) {
+  if (row.Has("multiline")) return std::make_unique<TextEditControl>(row, context);
+  return std::make_unique<LineEditControl>(row, context);
+}
+
+// --- buttons -------------------------------------------------------------------------------
+
+class PushButtonControl : public Control, public TextControl, public ButtonControl {
+ public:
+  PushButtonControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, button_ = new QPushButton(ToQt(row.text), context.parent)) {
+    // Only the template's default push button takes Enter; no button becomes default by
+    // getting the focus.
+    button_->setAutoDefault(false);
+    button_->setDefault(row.kind == "defbutton");
+    button_->setGeometry(PixelRect(row, context.units));
+    const int id = row.id;
+    QObject::connect(button_, &QPushButton::clicked, button_,
+                     [notify = context.notify, id] { notify(id, ControlEvent::kClicked); });
+  }
+  bool Raises(ControlEvent event) const override { return event == ControlEvent::kClicked; }
+  std::string Text() const override { return FromQt(button_->text()); }
+  void SetText(const std::string& text) override { button_->setText(ToQt(text)); }
+  void Press() override { button_->click(); }
+
+ private:
+  QPushButton* button_;
+};
+
+class CheckableControl : public Control, public TextControl, public ButtonControl {
+ public:
+  CheckableControl(const ControlTemplate& row, QAbstractButton* button, BuildContext& context)
+      : Control(row.kind, button), button_(button) {
+    button_->setGeometry(PixelRect(row, context.units));
+    const int id = row.id;
+    QObject::connect(button_, &QAbstractButton::clicked, button_,
+                     [notify = context.notify, id] { notify(id, ControlEvent::kClicked); });
+  }
+  bool Raises(ControlEvent event) const override { return event == ControlEvent::kClicked; }
+  std::string Text() const override { return FromQt(button_->text()); }
+  void SetText(const std::string& text) override { button_->setText(ToQt(text)); }
+  void Press() override { button_->click(); }
+  bool IsChecked() const override { return button_->isChecked(); }
+  bool SetChecked(bool checked) override {
+    button_->setChecked(checked);
+    return true;
+  }
+
+ private:
+  QAbstractButton* button_;
+};
+
+std::unique_ptr<Control> BuildCheck(const ControlTemplate& row, BuildContext& context) {
+  return std::make_unique<CheckableControl>(row, new QCheckBox(ToQt(row.text), context.parent),
+                                            context);
+}
+
+std::unique_ptr<Control> BuildRadio(const ControlTemplate& row, BuildContext& context) {
+  auto* radio = new QRadioButton(ToQt(row.text), context.parent);
+  auto* group = static_cast<QButtonGroup*>(*context.radio_group);
+  if (group == nullptr || row.Has("group")) {
+    group = new QButtonGroup(context.parent);
+    group->setExclusive(true);
+    *context.radio_group = group;
+  }
+  group->addButton(radio);
+  return std::make_unique<CheckableControl>(row, radio, context);
+}
+
+// --- drop-down lists -----------------------------------------------------------------------
+
+class ComboControl : public Control, public TextControl, public ListControl {
+ public:
+  ComboControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, combo_ = new QComboBox(context.parent)) {
+    const QRect rect = PixelRect(row, context.units);
+    combo_->setMaxVisibleItems(std::max(1, rect.height() / std::max(1, context.units.base_y)));
+    const int id = row.id;
+    notify_ = context.notify;
+    id_ = id;
+    if (row.kind == "combo") {
+      combo_->setEditable(true);
+      combo_->setInsertPolicy(QComboBox::NoInsert);
+      QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, combo_,
+                       [notify = context.notify, id] { notify(id, ControlEvent::kChange); });
+    }
+    QObject::connect(combo_, qOverload<int>(&QComboBox::activated), combo_,
+                     [notify = context.notify, id] { notify(id, ControlEvent::kSelChange); });
+    // The template gives the height of the open list; the closed box is one line high.
+    combo_->setGeometry(rect.x(), rect.y(), rect.width(), combo_->sizeHint().height());
+  }
+  bool Raises(ControlEvent event) const override {
+    return event == ControlEvent::kSelChange ||
+           (event == ControlEvent::kChange && combo_->isEditable());
+  }
+  std::string Text() const override { return FromQt(combo_->currentText()); }
+  void SetText(const std::string& text) override {
+    if (combo_->isEditable()) combo_->setEditText(ToQt(text));
+  }
+  void Reset() override { combo_->clear(); }
+  void Add(const std::string& item) override {
+    const QString edit_text = combo_->currentText();
+    combo_->addItem(ToQt(item));
+    // A list with an edit field keeps what was typed; adding items selects nothing.
+    if (combo_->isEditable()) {
+      combo_->setCurrentIndex(-1);
+      combo_->setEditText(edit_text);
+    } else if (combo_->count() == 1) {
+      combo_->setCurrentIndex(-1);
+    }
+  }
+  void SetCurrent(int index) override {
+    combo_->setCurrentIndex(index >= 0 && index < combo_->count() ? index : -1);
+  }
+  int Current() const override { return combo_->currentIndex(); }
+  std::vector<std::string> Items() const override {
+    std::vector<std::string> items;
+    for (int i = 0; i < combo_->count(); ++i) items.push_back(FromQt(combo_->itemText(i)));
+    return items;
+  }
+  bool Select(int index) override {
+    if (!combo_->isEnabled() || index < 0 || index >= combo_->count()) return false;
+    combo_->setCurrentIndex(index);
+    notify_(id_, ControlEvent::kSelChange);
+    return true;
+  }
+  bool Type(const std::string& text) override {
+    if (!combo_->isEditable()) return false;
+    combo_->setEditText(ToQt(text));
+    notify_(id_, ControlEvent::kChange);
+    return true;
+  }
+
+ private:
+  QComboBox* combo_;
+  std::function<void(int, ControlEvent)> notify_;
+  int id_ = -1;
+};
+
+// --- frames and pictures -------------------------------------------------------------------
+
+// An area drawn by its owner through a paint function (frames), or showing a bitmap
+// resource; a left click reports its pixel to the owner.
+class PaintArea : public QWidget {
+ public:
+  explicit PaintArea(QWidget* parent) : QWidget(parent) {}
+  std::function<void(WindowPainter&)> paint;
+  std::function<void(int, int)> click;
+  QPixmap pixmap;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);
+    if (!paint) return;
+    WindowPainter window_painter(painter);
+    paint(window_painter);
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && click) {
+      const QPoint at = event->position().toPoint();
+      click(at.x(), at.y());
+    }
+  }
+};
+
+class PaintAreaControl : public Control, public PaintControl {
+ public:
+  PaintAreaControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, area_ = new PaintArea(context.parent)) {
+    const QRect rect = PixelRect(row, context.units);
+    if (row.kind == "bitmap") {
+      area_->pixmap = ResourcePixmap("bitmaps/" + row.text + ".bmp");
+      area_->setGeometry(rect.x(), rect.y(), area_->pixmap.width(), area_->pixmap.height());
+    } else {
+      area_->setGeometry(rect);
+    }
+  }
+  void SetPainter(std::function<void(WindowPainter&)> paint) override {
+    area_->paint = std::move(paint);
+    area_->update();
+  }
+  void SetClickHandler(std::function<void(int, int)> click) override {
+    area_->click = std::move(click);
+  }
+
+ private:
+  PaintArea* area_;
+};
+
+class IconControl : public Control {
+ public:
+  IconControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, new QLabel(context.parent)) {
+    auto* label = static_cast<QLabel*>(widget());
+    const QPixmap pixmap = ResourcePixmap("icons/" + row.text + ".png");
+    label->setGeometry(context.units.X(row.x), context.units.Y(row.y), 32, 32);
+    label->setPixmap(pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  }
+};
+
+// --- progress bar and slider ---------------------------------------------------------------
+
+class ProgressControl : public Control, public RangeControl {
+ public:
+  ProgressControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, bar_ = new QProgressBar(context.parent)) {
+    bar_->setTextVisible(false);
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    bar_->setGeometry(PixelRect(row, context.units));
+  }
+  void SetRange(int low, int high) override { bar_->setRange(low, high); }
+  void SetPos(int pos) override { bar_->setValue(pos); }
+  int Pos() const override { return bar_->value(); }
+
+ private:
+  QProgressBar* bar_;
+};
+
+class SliderControl : public Control, public RangeControl {
+ public:
+  SliderControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, slider_ = new QSlider(Qt::Horizontal, context.parent)) {
+    slider_->setGeometry(PixelRect(row, context.units));
+    const int id = row.id;
+    QObject::connect(slider_, &QSlider::valueChanged, slider_,
+                     [notify = context.notify, id] { notify(id, ControlEvent::kChange); });
+  }
+  bool Raises(ControlEvent event) const override { return event == ControlEvent::kChange; }
+  void SetRange(int low, int high) override { slider_->setRange(low, high); }
+  void SetPos(int pos) override { slider_->setValue(pos); }
+  int Pos() const override { return slider_->value(); }
+  bool Drag(int pos) override {
+    if (!slider_->isEnabled()) return false;
+    slider_->setValue(pos);  // the slider's own change notification follows
+    return true;
+  }
+
+ private:
+  QSlider* slider_;
+};
+
+// --- report-view list ----------------------------------------------------------------------
+
+class ReportListControl : public Control, public ReportControl {
+ public:
+  ReportListControl(const ControlTemplate& row, BuildContext& context)
+      : Control(row.kind, list_ = new QTreeWidget(context.parent)) {
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({});
+    list_->setGeometry(PixelRect(row, context.units));
+  }
+  void InsertColumn(int column, const std::string& heading, int width) override {
+    if (column < 0) return;
+    if (list_->columnCount() <= column) list_->setColumnCount(column + 1);
+    list_->headerItem()->setText(column, ToQt(heading));
+    list_->setColumnWidth(column, width);
+  }
+  void DeleteAllItems() override { list_->clear(); }
+  int InsertItem(int row, const std::string& text) override {
+    const int count = list_->topLevelItemCount();
+    const int at = row < 0 || row > count ? count : row;
+    auto* item = new QTreeWidgetItem();
+    item->setText(0, ToQt(text));
+    list_->insertTopLevelItem(at, item);
+    return at;
+  }
+  void SetItemText(int row, int column, const std::string& text) override {
+    if (column < 0 || column >= list_->columnCount()) return;
+    if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(column, ToQt(text));
+  }
+  std::string ItemText(int row, int column) const override {
+    if (column < 0 || column >= list_->columnCount()) return std::string();
+    QTreeWidgetItem* item = list_->topLevelItem(row);
+    return item ? FromQt(item->text(column)) : std::string();
+  }
+  int ItemCount() const override { return list_->topLevelItemCount(); }
+
+ private:
+  QTreeWidget* list_;
+};
+
+template <typename T>
+std::unique_ptr<Control> Build(const ControlTemplate& row, BuildContext& context) {
+  return std::make_unique<T>(row, context);
+}
+
+const ControlKind kKinds[] = {
+    {"static", {"center", "right", "sunken"}, Build<StaticControl>},
+    {"group", {}, Build<GroupControl>},
+    {"edit",
+     {"multiline", "readonly", "vscroll", "hscroll", "autohscroll", "number", "password",
+      "wantreturn", "center", "right"},
+     BuildEdit},
+    {"button", {}, Build<PushButtonControl>},
+    {"defbutton", {}, Build<PushButtonControl>},
+    {"check", {}, BuildCheck},
+    {"radio", {"group"}, BuildRadio},
+    {"droplist", {}, Build<ComboControl>},
+    {"combo", {}, Build<ComboControl>},
+    {"frame", {"sunken"}, Build<PaintAreaControl>},
+    {"bitmap", {}, Build<PaintAreaControl>},
+    {"icon", {}, Build<IconControl>},
+    {"progress", {}, Build<ProgressControl>},
+    {"trackbar", {}, Build<SliderControl>},
+    {"report", {}, Build<ReportListControl>},
+};
+
+}  // namespace
+
+const ControlKind* FindControlKind(const std::string& name) {
+  for (const ControlKind& kind : kKinds) {
+    if (name == kind.name) return &kind;
+  }
+  return nullptr;
+}
+
+bool IsWindowStyle(const std::string& style) {
+  return style == "appwindow" || style == "visible" || style == "minimizebox" || style == "sysmenu";
+}
+
+}  // namespace winsys
