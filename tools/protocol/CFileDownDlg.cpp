@@ -1,11 +1,13 @@
 #include "tools/protocol/CFileDownDlg.h"
 
 #include <QWidget>
+#include <mutex>
 
 #include "base/cnum.h"
 #include "base/format.h"
 #include "winsys/DialogWindow.h"
 #include "winsys/Prompt.h"
+#include "winsys/WindowLink.h"
 
 namespace {
 constexpr int kPath = 1001;
@@ -40,7 +42,23 @@ std::string PortDeviceText(int port) {
 }
 }  // namespace
 
-CFileDownDlg::CFileDownDlg() : Dialog(162) {
+// Holds the link of the current window: a worker posts through it, never through the
+// dialog, so nothing reaches a window or dialog that has gone.
+struct CFileDownDlg::Outlet {
+  std::mutex mutex;
+  std::shared_ptr<winsys::WindowLink> link;
+
+  void Post(std::function<void()> call) {
+    std::shared_ptr<winsys::WindowLink> current;
+    {
+      std::lock_guard<std::mutex> lock(mutex);
+      current = link;
+    }
+    if (current) current->Post(std::move(call));
+  }
+};
+
+CFileDownDlg::CFileDownDlg() : Dialog(162), outlet_(std::make_shared<Outlet>()) {
   OnClicked(kOpenButton, [this] { OnOpenFile(); });
   OnClicked(kSendButton, [this] { OnSend(); });
   OnClicked(kHelpButton, [this] { OnHelp(); });
@@ -69,16 +87,20 @@ void CFileDownDlg::OnInitDialog() {
   SetPos(kProgress, 0);
   ShowPortDevices();
 
+  {
+    std::lock_guard<std::mutex> lock(outlet_->mutex);
+    outlet_->link = Link();
+  }
   if (sender_) return;  // one worker for the life of the dialog
   protocol::FileSender::Reports reports;
-  reports.status = [this](const std::string& text) {
-    PostCall([this, text] { SetText(kStatus, text); });
+  reports.status = [this, outlet = outlet_](const std::string& text) {
+    outlet->Post([this, text] { SetText(kStatus, text); });
   };
-  reports.progress = [this](int position) {
-    PostCall([this, position] { SetPos(kProgress, position); });
+  reports.progress = [this, outlet = outlet_](int position) {
+    outlet->Post([this, position] { SetPos(kProgress, position); });
   };
-  reports.finished = [this] {
-    PostCall([this] {
+  reports.finished = [this, outlet = outlet_] {
+    outlet->Post([this] {
       sending_ = false;
       Enable(kSendButton, true);
       SetPos(kProgress, 0);

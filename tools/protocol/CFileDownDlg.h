@@ -1,5 +1,5 @@
 // Serial file sender window (template 162): loads a file and sends it to a target board
-// packet by packet on a worker thread, which reports back only through queued calls.
+// packet by packet on a worker thread, which reports back only through the window's link.
 #pragma once
 
 #include <memory>
@@ -24,6 +24,8 @@ class CFileDownDlg : public winsys::Dialog {
   void OnPortChange();
   void ShowPortDevices();
 
+  struct Outlet;
+  std::shared_ptr<Outlet> outlet_;  // the worker's way to the window
   std::unique_ptr<protocol::FileSender> sender_;
   protocol::FileBytes file_;  // the loaded bytes; a transfer holds its own reference
   bool sending_ = false;
