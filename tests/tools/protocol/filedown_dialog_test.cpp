@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QProgressBar>
 #include <QThread>
 #include <QWidget>
 #include <filesystem>
@@ -115,6 +116,28 @@ TEST_F(FileDownDialogTest, ALoadDuringATransferWaitsForTheNextOne) {
   ASSERT_EQ(sessions.size(), 2u);
   EXPECT_EQ(sessions[0], Filled(first, 64));
   EXPECT_EQ(sessions[1], Filled(second, 64));
+}
+
+TEST_F(FileDownDialogTest, TheBarFollowsEveryEchoedPacketThenDropsToZero) {
+  PtyTarget target(Behaviour::kEcho, 256);
+  protocol::SetComDevice(kCom, target.path());
+  CFileDownDlg dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  dialog.ShowWindow();
+  auto* bar = qobject_cast<QProgressBar*>(dialog.Window()->Control(kProgress));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->minimum(), 0);
+  EXPECT_EQ(bar->maximum(), 100);
+  std::vector<int> shown;
+  QObject::connect(bar, &QProgressBar::valueChanged,
+                   [&shown](int value) { shown.push_back(value); });
+  dialog.Select(kPort, kCom - 1);
+  dialog.Select(kPacket, 1);
+  Load(dialog, WriteFile("data.bin", std::vector<uint8_t>(1000, 0x42)));
+  ASSERT_TRUE(dialog.Click(kSend));
+  ASSERT_TRUE(WaitSendEnabled(dialog));
+  EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
+  EXPECT_EQ(shown, (std::vector<int>{25, 51, 76, 100, 0}));
 }
 
 TEST_F(FileDownDialogTest, AVanishingDeviceEndsTheTransferAndSendComesBack) {
