@@ -18,6 +18,7 @@
 #include "tools/protocol/CCheckDlg.h"
 #include "tools/protocol/CDEC2HEXDlg.h"
 #include "tools/protocol/CEqSwitch.h"
+#include "tools/protocol/CFileDownDlg.h"
 #include "tools/protocol/CModBusDlg.h"
 #include "tools/protocol/CPostADlg.h"
 #include "tools/protocol/CToolsDlg.h"
@@ -43,6 +44,7 @@ const std::vector<ToolEntry>& ToolTable() {
       {1009, Make<CToolsDlg>, 129},
       {1014, Make<CDEC2HEXDlg>, 132},
       {1015, Make<CCheckDlg>, 131},
+      {32805, Make<CFileDownDlg>, 162},
       {32822, Make<CEqSwitch>, 172},
       {32783, Make<CFindResDlg>, 104},
       {32785, Make<CResDlg>, 153},

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/CQuorDlg.h"
+#include "tools/protocol/comport.h"
 #include "winsys/Dialog.h"
 
 namespace drive {
@@ -415,6 +416,15 @@ void Console::Execute(const std::string& line) {
       QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
       QThread::msleep(2);
     }
+  } else if (command == "serial") {
+    if (!take_id(&id)) return;
+    std::string path = rest;
+    while (!path.empty() && path.front() == ' ') path.erase(path.begin());
+    if (path.empty()) {
+      Error("serial: expected N PATH");
+      return;
+    }
+    protocol::SetComDevice(id, path);
   } else if (command == "tick") {
     int count = 0;
     if (!take_id(&count)) return;

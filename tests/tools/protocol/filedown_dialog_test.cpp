@@ -1,0 +1,202 @@
+// The serial file sender window with a target on a pseudo-terminal.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QThread>
+#include <QWidget>
+#include <filesystem>
+#include <fstream>
+
+#include "tests/tools/protocol/pty_target.h"
+#include "tools/protocol/CFileDownDlg.h"
+#include "tools/protocol/comport.h"
+#include "winsys/DialogWindow.h"
+#include "winsys/Prompt.h"
+
+namespace {
+
+using testing_serial::Behaviour;
+using testing_serial::PtyTarget;
+namespace fs = std::filesystem;
+
+constexpr int kPath = 1001;
+constexpr int kProgress = 1017;
+constexpr int kPort = 1018;
+constexpr int kPacket = 1020;
+constexpr int kStatus = 1021;
+constexpr int kOpen = 1022;
+constexpr int kSend = 1023;
+constexpr int kCom = 3;
+
+void Pump(int ms) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < ms) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(1);
+  }
+}
+
+bool WaitSendEnabled(winsys::Dialog& dialog) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!dialog.IsEnabled(kSend) && clock.elapsed() < 10000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(1);
+  }
+  return dialog.IsEnabled(kSend);
+}
+
+std::vector<uint8_t> Filled(std::vector<uint8_t> bytes, size_t packet) {
+  while (bytes.size() % packet) bytes.push_back(0xFF);
+  return bytes;
+}
+
+class FileDownDialogTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / ("quorkit-filedown-" + std::to_string(getpid()));
+    fs::create_directories(folder_);
+    winsys::InstallPrompter(&prompter_);
+  }
+  void TearDown() override {
+    winsys::InstallPrompter(nullptr);
+    CFileDownDlg::UseWorkerLauncher(nullptr);
+    protocol::SetComDevice(kCom, "");
+    fs::remove_all(folder_);
+  }
+
+  std::string WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+    const std::string path = (folder_ / name).string();
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  void Load(CFileDownDlg& dialog, const std::string& path) {
+    prompter_.QueueOpen(path);
+    ASSERT_TRUE(dialog.Click(kOpen));
+  }
+
+  fs::path folder_;
+  winsys::ScriptedPrompter prompter_;
+};
+
+TEST_F(FileDownDialogTest, ALoadDuringATransferWaitsForTheNextOne) {
+  PtyTarget target(Behaviour::kEcho, 64);
+  protocol::SetComDevice(kCom, target.path());
+  CFileDownDlg dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  dialog.ShowWindow();
+  dialog.Select(kPort, kCom - 1);
+  std::vector<uint8_t> first(200000);
+  for (size_t i = 0; i < first.size(); ++i) first[i] = static_cast<uint8_t>(i % 253);
+  const std::vector<uint8_t> second = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+  Load(dialog, WriteFile("first.bin", first));
+  ASSERT_TRUE(dialog.Click(kSend));
+  EXPECT_FALSE(dialog.IsEnabled(kSend));
+  while (target.Sessions().empty()) QThread::msleep(1);  // the transfer is under way
+  Load(dialog, WriteFile("second.bin", second));
+  EXPECT_EQ(dialog.GetText(kStatus), "文件大小：10 字节");
+  EXPECT_EQ(dialog.GetText(kPath), (folder_ / "second.bin").string());
+  ASSERT_TRUE(WaitSendEnabled(dialog));
+  EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
+  EXPECT_EQ(dialog.GetPos(kProgress), 0);
+
+  // The target tells transfers apart by the closing of the port in between.
+  for (int i = 0; i < 500 && target.FinishedSessions() < 1; ++i) QThread::msleep(2);
+  ASSERT_TRUE(dialog.Click(kSend));
+  ASSERT_TRUE(WaitSendEnabled(dialog));
+  EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
+  Pump(50);
+  const auto sessions = target.Sessions();
+  ASSERT_EQ(sessions.size(), 2u);
+  EXPECT_EQ(sessions[0], Filled(first, 64));
+  EXPECT_EQ(sessions[1], Filled(second, 64));
+}
+
+TEST_F(FileDownDialogTest, TheBarFollowsEveryEchoedPacketThenDropsToZero) {
+  PtyTarget target(Behaviour::kEcho, 256);
+  protocol::SetComDevice(kCom, target.path());
+  CFileDownDlg dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  dialog.ShowWindow();
+  auto* bar = qobject_cast<QProgressBar*>(dialog.Window()->Control(kProgress));
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->minimum(), 0);
+  EXPECT_EQ(bar->maximum(), 100);
+  std::vector<int> shown;
+  QObject::connect(bar, &QProgressBar::valueChanged,
+                   [&shown](int value) { shown.push_back(value); });
+  dialog.Select(kPort, kCom - 1);
+  dialog.Select(kPacket, 1);
+  Load(dialog, WriteFile("data.bin", std::vector<uint8_t>(1000, 0x42)));
+  ASSERT_TRUE(dialog.Click(kSend));
+  ASSERT_TRUE(WaitSendEnabled(dialog));
+  EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
+  EXPECT_EQ(shown, (std::vector<int>{25, 51, 76, 100, 0}));
+}
+
+TEST_F(FileDownDialogTest, AVanishingDeviceEndsTheTransferAndSendComesBack) {
+  PtyTarget target(Behaviour::kVanish, 256, 1);
+  protocol::SetComDevice(kCom, target.path());
+  CFileDownDlg dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  dialog.ShowWindow();
+  dialog.Select(kPort, kCom - 1);
+  dialog.Select(kPacket, 1);
+  Load(dialog, WriteFile("data.bin", std::vector<uint8_t>(1000, 0x42)));
+  ASSERT_TRUE(dialog.Click(kSend));
+  ASSERT_TRUE(WaitSendEnabled(dialog));
+  EXPECT_EQ(dialog.GetText(kStatus), "端口错误");
+  EXPECT_EQ(dialog.GetPos(kProgress), 0);
+  // The device is gone for good: the next try cannot open it.
+  ASSERT_TRUE(dialog.Click(kSend));
+  ASSERT_TRUE(WaitSendEnabled(dialog));
+  EXPECT_EQ(dialog.GetText(kStatus), "打开COM3失败");
+}
+
+TEST_F(FileDownDialogTest, AWorkerThatCannotStartLeavesSendDisabled) {
+  CFileDownDlg::UseWorkerLauncher([](std::function<void()>) { return false; });
+  CFileDownDlg dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  dialog.ShowWindow();
+  EXPECT_EQ(dialog.GetText(kStatus), "发送线程启动失败!");
+  EXPECT_FALSE(dialog.IsEnabled(kSend));
+  EXPECT_FALSE(dialog.Click(kSend));
+}
+
+TEST_F(FileDownDialogTest, ClosingTheProgramMidTransferNeitherWaitsNorTouchesTheWindow) {
+  PtyTarget target(Behaviour::kSilent, 64);
+  protocol::SetComDevice(kCom, target.path());
+  auto dialog = std::make_unique<CFileDownDlg>();
+  ASSERT_TRUE(dialog->Create(nullptr));
+  dialog->ShowWindow();
+  dialog->Select(kPort, kCom - 1);
+  Load(*dialog, WriteFile("data.bin", std::vector<uint8_t>(1000, 0x42)));
+  ASSERT_TRUE(dialog->Click(kSend));
+  while (target.Sessions().empty()) QThread::msleep(1);
+  dialog.reset();  // the worker waits for an echo that never comes
+  Pump(100);       // nothing it reports reaches the window that has gone
+  // The cancelled worker lets go of the port.
+  for (int i = 0; i < 500 && target.FinishedSessions() == 0; ++i) QThread::msleep(10);
+  EXPECT_EQ(target.FinishedSessions(), 1);
+}
+
+TEST_F(FileDownDialogTest, ChoosingAPortShowsItsDevice) {
+  PtyTarget target(Behaviour::kEcho, 64);
+  protocol::SetComDevice(kCom, target.path());
+  CFileDownDlg dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  dialog.ShowWindow();
+  dialog.Select(kPort, kCom - 1);
+  EXPECT_EQ(dialog.GetText(kStatus), "COM3：" + target.path());
+  const std::string tip = dialog.Window()->Control(kPort)->toolTip().toStdString();
+  EXPECT_NE(tip.find("COM3：" + target.path()), std::string::npos) << tip;
+  EXPECT_EQ(dialog.GetItems(kPort).at(2), "COM3");  // the items stay COM numbers
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+#include "tools/protocol/filedown.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <system_error>
+#include <thread>
+
+#include "base/format.h"
+
+namespace protocol {
+
+FileLoad LoadSendFile(const std::string& path) {
+  FileLoad load;
+  const std::string failed = base::Format("打开文件:\n%s\n失败!", path.c_str());
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  struct stat info {};
+  if (fd < 0 || fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    if (fd >= 0) close(fd);
+    load.status = failed;
+    return load;
+  }
+  auto bytes = std::make_shared<std::vector<uint8_t>>();
+  try {
+    if (S_ISREG(info.st_mode)) bytes->reserve(static_cast<size_t>(info.st_size));
+    uint8_t chunk[65536];
+    for (;;) {
+      const ssize_t n = read(fd, chunk, sizeof chunk);
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        close(fd);
+        load.status = failed;
+        return load;
+      }
+      bytes->insert(bytes->end(), chunk, chunk + n);
+    }
+  } catch (const std::bad_alloc&) {
+    close(fd);
+    load.outcome = LoadOutcome::kNoMemory;
+    load.status = "系统没有足够内存!";
+    return load;
+  }
+  close(fd);
+  load.outcome = LoadOutcome::kLoaded;
+  load.status = base::Format("文件大小：%zu 字节", bytes->size());
+  load.data = std::move(bytes);
+  return load;
+}
+
+std::string FileSendHelpText() {
+  return "简易下发协议说明：\r\n"
+         "1.[打开文件]命令从文件按顺序读入数据后保存到缓冲区;\r\n"
+         "2.[发送命令]将缓冲区内容分包并顺序向下位机发送,"
+         "包大小可选择64字节、256字节或512字节;\r\n"
+         "3.发送一包数据后从下位机读取相同长度的数据包并与下发的数据包进行对比进行校验，"
+         "下位机应读到数据包后将数据写入存储器并再从存储器读入后返回给程序，"
+         "下位机自己管理写入存储器地址。\r\n"
+         "下位机示意代码如下 ：\r\n"
+         "while(1)\r\n{\r\n  uart_recv_buf(tmpbuf,256);\r\n"
+         "  FlashWritePage(g_Address,tmpbuf);\r\n"
+         "  FlashRead(g_Address,tmpbuf,256);\r\n"
+         "  uart_send_buf(tmpbuf,256);\r\n"
+         "  g_Address+=256;\r\n}";
+}
+
+void RunTransfer(CComPort& port, const SendJob& job, const TransferReports& reports,
+                 const std::atomic<bool>& stop) {
+  port.port_number = job.port;
+  port.baud_rate = job.baud;
+  if (!port.Open()) {
+    reports.status(port.last_error);
+    return;
+  }
+  reports.progress(0);
+  const int packet = std::clamp(job.packet, 1, kMaxPacketSize);
+  const std::vector<uint8_t> empty;
+  const std::vector<uint8_t>& data = job.data ? *job.data : empty;
+  std::vector<uint8_t> sent(kMaxPacketSize);
+  std::vector<uint8_t> echo(kMaxPacketSize);
+  size_t offset = 0;
+  bool complete = true;
+  while (offset < data.size()) {
+    if (stop) {
+      complete = false;
+      break;
+    }
+    const size_t count = std::min(static_cast<size_t>(packet), data.size() - offset);
+    std::fill(sent.begin(), sent.begin() + packet, 0xFF);
+    std::memcpy(sent.data(), data.data() + offset, count);
+    offset += count;
+    port.Write(sent.data(), packet);  // a short write shows as a missing echo
+    const int got = port.Read(echo.data(), packet);
+    if (got == -1) {
+      if (!stop) reports.status(port.last_error);
+      complete = false;
+      break;
+    }
+    if (got < packet) {
+      reports.status("读取失败!");
+      complete = false;
+      break;
+    }
+    if (std::memcmp(sent.data(), echo.data(), static_cast<size_t>(packet)) != 0) {
+      reports.status("校验失败!");
+      complete = false;
+      break;
+    }
+    // 64-bit product: offset * 100 leaves 32 bits from 43 MB on.
+    reports.progress(static_cast<int>(static_cast<uint64_t>(offset) * 100 / data.size()));
+  }
+  if (complete) reports.status("下载完成!");
+  port.Close();
+}
+
+// Shared by the sender and its worker; whichever lets go last frees it.
+struct FileSender::State {
+  std::mutex mutex;
+  std::condition_variable wake;
+  bool start = false;  // the auto-reset start signal
+  bool gone = false;   // the owner has gone: report nothing more
+  std::atomic<bool> stop{false};
+  SendJob job;
+  Reports reports;
+  CComPort port;
+};
+
+bool FileSender::LaunchDetached(std::function<void()> body) {
+  try {
+    std::thread(std::move(body)).detach();
+    return true;
+  } catch (const std::system_error&) {
+    return false;
+  }
+}
+
+FileSender::FileSender(Reports reports, Launcher launcher)
+    : state_(std::make_shared<State>()), launcher_(std::move(launcher)) {
+  state_->reports = std::move(reports);
+}
+
+FileSender::~FileSender() {
+  {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->gone = true;
+    state_->stop = true;
+  }
+  state_->wake.notify_all();
+  state_->port.Cancel();
+}
+
+bool FileSender::Start() {
+  if (started_) return true;
+  std::shared_ptr<State> state = state_;
+  started_ = launcher_ && launcher_([state] { Work(state); });
+  return started_;
+}
+
+bool FileSender::Send(SendJob job) {
+  if (!started_) return false;
+  {
+    std::lock_guard<std::mutex> lock(state_->mutex);
+    state_->job = std::move(job);
+    state_->start = true;
+  }
+  state_->wake.notify_one();
+  return true;
+}
+
+void FileSender::Work(const std::shared_ptr<State>& state) {
+  // Reports go out under the lock, so none is under way once the owner has marked it gone.
+  const auto report = [&state](const auto& deliver) {
+    std::lock_guard<std::mutex> lock(state->mutex);
+    if (!state->gone) deliver(state->reports);
+  };
+  const TransferReports reports{
+      [&](const std::string& text) { report([&](Reports& r) { r.status(text); }); },
+      [&](int position) { report([&](Reports& r) { r.progress(position); }); },
+  };
+  for (;;) {
+    SendJob job;
+    {
+      std::unique_lock<std::mutex> lock(state->mutex);
+      state->wake.wait(lock, [&] { return state->start || state->stop; });
+      if (state->stop) return;
+      state->start = false;
+      job = std::move(state->job);
+      state->job = SendJob{};
+    }
+    RunTransfer(state->port, job, reports, state->stop);
+    report([](Reports& r) { r.finished(); });
+  }
+}
+
+}  // namespace protocol
