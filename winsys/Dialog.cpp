@@ -266,6 +266,10 @@ bool Dialog::IsReadOnly(int id) const {
   return edit && edit->IsReadOnly();
 }
 
+void Dialog::SetToolTip(int id, const std::string& text) {
+  if (QWidget* widget = Widget(id, "SetToolTip")) widget->setToolTip(ToQt(text));
+}
+
 void Dialog::SetFocus(int id) {
   if (QWidget* widget = Widget(id, "SetFocus")) widget->setFocus();
 }
@@ -489,6 +493,11 @@ void Dialog::MoveControl(int id, int x, int y, int width, int height) {
 
 void Dialog::ResizeControl(int id, int width, int height) {
   if (QWidget* widget = Widget(id, "ResizeControl")) widget->resize(width, height);
+}
+
+int Dialog::ControlWidth(int id) const {
+  QWidget* widget = Widget(id, "ControlWidth");
+  return widget ? widget->width() : 0;
 }
 
 void Dialog::SetControlPainter(int id, std::function<void(WindowPainter&)> paint) {

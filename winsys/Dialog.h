@@ -81,6 +81,9 @@ class Dialog {
   std::string GetItemText(int id, int row, int column) const;
   int GetItemCount(int id) const;
 
+  // The tip shown while the mouse rests on control `id` (any kind).
+  void SetToolTip(int id, const std::string& text);
+
   // Text colour of a static text control.
   void SetTextColour(int id, uint32_t rgb);
 
@@ -126,6 +129,7 @@ class Dialog {
   // Geometry and painting of controls, in pixels.
   void MoveControl(int id, int x, int y, int width, int height);
   void ResizeControl(int id, int width, int height);
+  int ControlWidth(int id) const;
   void SetControlPainter(int id, std::function<void(WindowPainter&)> paint);
   void InvalidateControl(int id);  // any thread
 

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "winsys/DialogWindow.h"
 
 namespace {
 constexpr std::array<int, 4> kBlockLists = {1040, 1041, 1042, 1038};  // blocks 0 to 3
@@ -10,13 +9,8 @@ constexpr int kBytes = 1043;
 constexpr int kManual = 1044;
 constexpr int kError = 1045;
 constexpr int kTable = 1046;
-constexpr int kTableUnits = 298;  // template width of the table, dialog units
 constexpr uint32_t kRed = 0xff0000;
 
-// Outer width of the table in pixels: its template width in the window's dialog units.
-int TableWidth(const winsys::Dialog& dialog) {
-  return dialog.Window() ? dialog.Window()->units().X(kTableUnits) : 0;
-}
 }  // namespace
 
 CMifareCode::CMifareCode() : Dialog(173) {
@@ -39,7 +33,7 @@ void CMifareCode::OnInitDialog() {
   InsertColumn(kTable, 1, "读取", 59);
   InsertColumn(kTable, 2, "写入", 59);
   InsertColumn(kTable, 3, "Increment", 79);
-  InsertColumn(kTable, 4, "Decrement Transfer Restore", TableWidth(*this) - 271);
+  InsertColumn(kTable, 4, "Decrement Transfer Restore", ControlWidth(kTable) - 271);
   DeleteAllItems(kTable);
   const mcu::AccessTable names = mcu::AccessConditionTable({0, 0, 0, 0});
   for (int row = 0; row < mcu::kAccessTableRows; ++row) InsertItem(kTable, row, names[row][0]);

@@ -1,11 +1,9 @@
 #include "tools/protocol/CFileDownDlg.h"
 
-#include <QWidget>
 #include <mutex>
 
 #include "base/cnum.h"
 #include "base/format.h"
-#include "winsys/DialogWindow.h"
 #include "winsys/Prompt.h"
 #include "winsys/WindowLink.h"
 
@@ -26,20 +24,13 @@ protocol::FileSender::Launcher& WorkerLauncher() {
   return launcher;
 }
 
-// Until the window layer has a tool-tip verb of its own.
-void SetToolTip(winsys::Dialog& dialog, int id, const std::string& text) {
-  if (!dialog.Window()) return;
-  if (QWidget* control = dialog.Window()->Control(id)) {
-    control->setToolTip(QString::fromStdString(text));
-  }
-}
-
 // "COM3：/dev/ttyUSB2", or that COM3 has no device.
 std::string PortDeviceText(int port) {
   const std::string device = protocol::ComDevicePath(port);
   return device.empty() ? base::Format("COM%d：没有对应的串口设备", port)
                         : base::Format("COM%d：%s", port, device.c_str());
 }
+
 }  // namespace
 
 // Holds the link of the current window: a worker posts through it, never through the
@@ -161,5 +152,5 @@ void CFileDownDlg::ShowPortDevices() {
     if (protocol::ComDevicePath(port).empty()) continue;
     tip += (tip.empty() ? "" : "\n") + PortDeviceText(port);
   }
-  SetToolTip(*this, kPort, tip.empty() ? "没有找到串口设备" : tip);
+  SetToolTip(kPort, tip.empty() ? "没有找到串口设备" : tip);
 }

@@ -70,8 +70,11 @@ TEST(SegCodePicture, ClicksPaintSegmentsAndThePatternSurvivesHiding) {
     for (int x = 0; x < 84; ++x) {
       const int segment = mcu::SegmentAt(x, y);
       const QRgb expected = segment == 0 || segment == 7 ? kRed : kBlack;
-      if (segment >= 0) ASSERT_EQ(shown.pixel(x, y), expected) << x << "," << y;
-      if (segment < 0) ASSERT_NE(shown.pixel(x, y), kRed) << x << "," << y;
+      if (segment >= 0) {
+        ASSERT_EQ(shown.pixel(x, y), expected) << x << "," << y;
+      } else {
+        ASSERT_NE(shown.pixel(x, y), kRed) << x << "," << y;
+      }
     }
   }
   dialog.Click(1000);
