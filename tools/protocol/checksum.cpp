@@ -1,6 +1,7 @@
 #include "tools/protocol/checksum.h"
 
 #include "base/format.h"
+#include "tools/protocol/hexbytes.h"
 
 namespace protocol {
 
@@ -112,6 +113,12 @@ std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes) {
       return HighFirst(Crc16Xmodem(data, size));
   }
   return std::string();
+}
+
+std::optional<std::string> ChecksumOfHexText(ChecksumKind kind, const std::string& input) {
+  const std::vector<uint8_t> bytes = ReadHexBytes(input, kChecksumByteLimit);
+  if (bytes.empty()) return std::nullopt;
+  return ChecksumText(kind, bytes);
 }
 
 }  // namespace protocol

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,5 +36,12 @@ uint16_t TelecomChecksum(const uint8_t* data, size_t size);
 
 // Result text of `kind` over `bytes` (1 to 1023 of them), as the result field shows it.
 std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes);
+
+// Bytes the input field is read for; more are ignored.
+constexpr size_t kChecksumByteLimit = 1023;
+
+// The result of `kind` over the hex byte text `input` as typed (its first kChecksumByteLimit
+// bytes); nullopt when it holds no complete byte.
+std::optional<std::string> ChecksumOfHexText(ChecksumKind kind, const std::string& input);
 
 }  // namespace protocol
