@@ -132,9 +132,9 @@ const std::vector<CommandHelp>& Commands() {
        "NTC thermistor tables",
        "Prints the NTC tool's table for -40 to 119 degrees Celsius: the thermistor's "
        "resistance, or the ADC reading of a divider of the thermistor and a fixed resistor.",
-       {{"--r25 OHMS", "Resistance at 25 degrees Celsius."},
-        {"--beta B", "B constant."},
-        {"--rd OHMS", "The divider's fixed resistor (adc)."},
+       {{"--r25 OHMS", "Resistance at 25 degrees Celsius (default 10000)."},
+        {"--beta B", "B constant (default 3450)."},
+        {"--rd OHMS", "The divider's fixed resistor (adc, default 10000)."},
         {"--bits 10|12", "ADC resolution (adc, default 10)."},
         {"--lower",
          "The fixed resistor goes to ground and the thermistor to the reference (adc); by "
@@ -605,19 +605,21 @@ int RunNtc(const std::vector<std::string>& args) {
   const circuit::NtcOptions options{arguments.Flag("--hex"), arguments.Flag("--tenfold"),
                                     arguments.Flag("--integer")};
   const std::string& table = arguments.positionals()[0];
+  // Unset fields read as the window's initial ones.
+  const std::string r25 = arguments.Value("--r25").value_or("10000");
+  const std::string beta = arguments.Value("--beta").value_or("3450");
   circuit::NtcResult result;
   if (table == "resistance") {
     if (arguments.Value("--rd") || arguments.Value("--bits") || arguments.Flag("--lower")) {
       throw UsageError{"--rd, --bits and --lower belong to the adc table"};
     }
-    result = circuit::NtcResistanceTableFromFields(arguments.Text("--r25"),
-                                                   arguments.Text("--beta"), options);
+    result = circuit::NtcResistanceTableFromFields(r25, beta, options);
   } else if (table == "adc") {
     const int resolution = arguments.Choice("--bits", {"10", "12"}, 0);
     const circuit::NtcDivider divider =
         arguments.Flag("--lower") ? circuit::NtcDivider::kLower : circuit::NtcDivider::kUpper;
-    result = circuit::NtcAdcTableFromFields(arguments.Text("--r25"), arguments.Text("--beta"),
-                                            arguments.Text("--rd"), resolution, divider, options);
+    result = circuit::NtcAdcTableFromFields(r25, beta, arguments.Value("--rd").value_or("10000"),
+                                            resolution, divider, options);
   } else {
     throw UsageError{"unknown table " + table};
   }
