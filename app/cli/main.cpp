@@ -268,16 +268,25 @@ std::string ToolHelpText() {
   return out;
 }
 
-// Troff text: backslashes doubled, hyphens as minus signs, a leading dot or quote guarded.
+// Troff text: backslashes and hyphens escaped, characters beyond ASCII as \[uXXXX] (troff
+// reads bytes), a leading dot or quote guarded.
 std::string Roff(const std::string& text) {
   std::string out;
-  for (char c : text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
     if (c == '\\') {
       out += "\\e";
     } else if (c == '-') {
       out += "\\-";
+    } else if (c < 0x80) {
+      out += static_cast<char>(c);
     } else {
-      out += c;
+      const int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
+      unsigned code = c & (0x3F >> extra);
+      for (int k = 0; k < extra && i + 1 < text.size(); ++k) {
+        code = (code << 6) | (static_cast<unsigned char>(text[++i]) & 0x3F);
+      }
+      out += base::Format("\\[u%04X]", code);
     }
   }
   if (!out.empty() && (out[0] == '.' || out[0] == '\'')) out.insert(0, "\\&");
