@@ -1,7 +1,25 @@
 # bash completion for quorkit-cli
+
+# Files, through bash-completion where it is loaded.
+_quorkit_cli_files() {
+  if declare -F _filedir >/dev/null; then
+    _filedir "$@"
+  else
+    local IFS=$'\n'
+    COMPREPLY=($(compgen -f -- "$cur"))
+  fi
+}
+
 _quorkit_cli() {
   local cur prev words cword
-  _init_completion || return
+  if declare -F _init_completion >/dev/null; then
+    _init_completion || return
+  else
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD - 1]}
+    words=("${COMP_WORDS[@]}")
+    cword=$COMP_CWORD
+  fi
 
   local glyph_opts="--font --pixels --width --height --left --top --threshold"
   if [[ $cword -eq 1 ]]; then
@@ -32,8 +50,7 @@ _quorkit_cli() {
   local command=${words[1]} opts=""
   case $command in
     hex2bin)
-      _filedir
-      [[ $cword -eq 2 ]] && _filedir hex
+      if [[ $cword -eq 2 ]]; then _quorkit_cli_files hex; else _quorkit_cli_files; fi
       return ;;
     checksum)
       [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "sum8 sum8-complement sum16 sum16-complement telecom crc8-maxim crc16-modbus crc16-mcrf4xx crc16-xmodem" -- "$cur"))
@@ -46,7 +63,7 @@ _quorkit_cli() {
         COMPREPLY=($(compgen -W "ascii-text ascii8x8-text ascii-bin gb2312-bin" -- "$cur"))
         return
       elif [[ $cword -eq 3 ]]; then
-        _filedir
+        _quorkit_cli_files
         return
       fi
       opts=$glyph_opts ;;
