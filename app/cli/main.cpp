@@ -252,14 +252,15 @@ constexpr char kExitStatusText[] =
     "Exit status: 0 on success, 1 when the input is refused (the tool's message on standard "
     "error), 2 for a usage error.";
 
+constexpr char kDescription[] =
+    "The results of QuorKit's tools for build scripts, computed exactly as the tool windows "
+    "compute them. Input and output are UTF-8 (text that is not UTF-8 is refused); results go "
+    "to standard output, each followed by a line feed; messages go to standard error. Every "
+    "command takes --help. A file is written under a temporary name beside it and renamed "
+    "over it only once complete.";
+
 std::string ToolHelpText() {
-  std::string out = ToolUsage() + "\n" +
-                    Wrap(
-                        "The results of QuorKit's tools for build scripts, computed exactly as "
-                        "the tool windows compute them. Input and output are UTF-8; results "
-                        "go to standard output, messages to standard error.",
-                        0, 78) +
-                    "\nCommands:\n";
+  std::string out = ToolUsage() + "\n" + Wrap(kDescription, 0, 78) + "\nCommands:\n";
   for (const CommandHelp& command : Commands()) {
     out += base::Format("  %-10s %s\n", command.name, command.summary);
   }
@@ -303,14 +304,7 @@ std::string ManPage() {
       out += ".B quorkit\\-cli\n" + Roff(line) + "\n.br\n";
     }
   }
-  out += ".SH DESCRIPTION\n" +
-         Roff(
-             "The results of QuorKit's tools for build scripts, computed exactly as the tool "
-             "windows compute them. Input and output are UTF-8; results go to standard "
-             "output, each followed by a line feed; messages go to standard error. Every "
-             "command takes --help. A file is written under a temporary name beside it and "
-             "renamed over it only once complete.") +
-         "\n.SH COMMANDS\n";
+  out += ".SH DESCRIPTION\n" + Roff(kDescription) + "\n.SH COMMANDS\n";
   for (const CommandHelp& command : Commands()) {
     out += ".SS " + Roff(command.name) + "\n";
     for (const char* line : command.synopsis) out += ".B quorkit\\-cli\n" + Roff(line) + "\n.br\n";
@@ -354,6 +348,50 @@ struct UsageError {
   std::string message;
 };
 
+// Text that is not UTF-8 is refused before any tool reads it.
+struct NotUtf8 {};
+
+bool IsUtf8(const std::string& text) {
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    int extra = 0;
+    unsigned code = 0;
+    if (c < 0x80) {
+      ++i;
+      continue;
+    } else if (c >= 0xC2 && c <= 0xDF) {
+      extra = 1;
+      code = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      extra = 2;
+      code = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      extra = 3;
+      code = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + extra >= text.size()) return false;
+    for (int k = 1; k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    const unsigned lowest[] = {0, 0x80, 0x800, 0x10000};
+    if (code < lowest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+      return false;
+    }
+    i += extra + 1;
+  }
+  return true;
+}
+
+const std::string& Utf8(const std::string& text) {
+  if (!IsUtf8(text)) throw NotUtf8{};
+  return text;
+}
+
 std::string ReadStandardInput() {
   std::string text{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
   // A final line break belongs to the line, not to the text.
@@ -363,14 +401,16 @@ std::string ReadStandardInput() {
 }
 
 std::string TextArgument(const std::string& argument) {
-  return argument == "-" ? ReadStandardInput() : argument;
+  return argument == "-" ? Utf8(ReadStandardInput()) : argument;
 }
 
 // The arguments of one command: positionals, and options that take a value or are flags.
 class Arguments {
  public:
+  // Every argument but the positionals at `paths` (file names) must be UTF-8.
   Arguments(std::vector<std::string> args, const std::vector<std::string>& valued,
-            const std::vector<std::string>& flags) {
+            const std::vector<std::string>& flags, const std::vector<size_t>& paths = {}) {
+    CheckUtf8(args, valued, paths);
     bool options_done = false;
     for (size_t i = 0; i < args.size(); ++i) {
       const std::string& arg = args[i];
@@ -404,6 +444,25 @@ class Arguments {
   }
 
   const std::vector<std::string>& positionals() const { return positionals_; }
+  static void CheckUtf8(const std::vector<std::string>& args,
+                        const std::vector<std::string>& valued, const std::vector<size_t>& paths) {
+    size_t positional = 0;
+    bool options_done = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+      const bool option = !options_done && args[i].size() >= 2 && args[i].compare(0, 2, "--") == 0;
+      if (option) {
+        if (args[i] == "--") options_done = true;
+        Utf8(args[i]);
+        if (std::find(valued.begin(), valued.end(), args[i]) != valued.end() &&
+            i + 1 < args.size()) {
+          Utf8(args[++i]);
+        }
+        continue;
+      }
+      if (std::find(paths.begin(), paths.end(), positional) == paths.end()) Utf8(args[i]);
+      ++positional;
+    }
+  }
   void ExpectCount(size_t count) const {
     if (positionals_.size() < count) throw UsageError{"missing argument"};
     if (positionals_.size() > count) throw UsageError{"unexpected argument " + positionals_[count]};
@@ -455,7 +514,7 @@ int IndexOf(const std::string& word, const std::vector<std::string>& choices) {
 // Commands.
 
 int RunHexToBin(const std::vector<std::string>& args) {
-  const Arguments arguments(args, {}, {});
+  const Arguments arguments(args, {}, {}, {0, 1});
   arguments.ExpectCount(2);
   CIHexFile reader;
   const CIHexFile::Conversion read = reader.ReadForConversion(arguments.positionals()[0]);
@@ -570,7 +629,7 @@ void ApplyGlyphSettings(const GlyphSettings& settings, CGlyphCanvas& canvas,
 }
 
 int RunFontLibrary(const std::vector<std::string>& args) {
-  const Arguments arguments(args, kGlyphValued, {});
+  const Arguments arguments(args, kGlyphValued, {}, {1});
   arguments.ExpectCount(2);
   static const std::vector<std::string> kinds = {"ascii-text", "ascii8x8-text", "ascii-bin",
                                                  "gb2312-bin"};
@@ -794,6 +853,9 @@ int main(int argc, char** argv) {
   }
   try {
     return Finish(kRunners.at(first)(rest));
+  } catch (const NotUtf8&) {
+    std::fprintf(stderr, "%s %s: the text is not UTF-8\n", kProgram, first.c_str());
+    return kRefused;
   } catch (const UsageError& error) {
     std::fprintf(stderr, "%s %s: %s\n%s", kProgram, first.c_str(), error.message.c_str(),
                  Usage(*command).c_str());

@@ -4,7 +4,7 @@
 #   STATUS   the exit status wanted
 #   STDOUT, STDERR   the exact texts wanted (empty when not given)
 #   STDOUT_MATCH     instead of STDOUT: a regular expression standard output must match
-#   INPUT    text given on standard input
+#   INPUT    text given on standard input (or INPUT_FILE, a file)
 #   KEEP     a file made before the run that must come out of it unchanged, with nothing
 #            else left in the folder
 #   OUT, PEER_HEX   OUT must equal objcopy's gap-filled image of the HEX file PEER_HEX
@@ -16,6 +16,9 @@ if(KEEP)
   file(WRITE ${work}/${KEEP} "keep\n")
 endif()
 file(WRITE ${work}.stdin "${INPUT}")
+if(INPUT_FILE)
+  file(COPY_FILE ${INPUT_FILE} ${work}.stdin)
+endif()
 execute_process(COMMAND ${CLI} ${args}
   WORKING_DIRECTORY ${work}
   INPUT_FILE ${work}.stdin
