@@ -175,7 +175,7 @@ const std::vector<CommandHelp>& Commands() {
         {"--bits 8|16", "Timer width (default 8)."},
         {"--prescaler P", "1, 2, 4, ... 1024 (default 1)."},
         {"--overflow N", "Overflow value."},
-        {"--time T", "Delay, in --unit."},
+        {"--time T", "Delay in --unit (with Hz, a frequency whose period is the delay)."},
         {"--unit U", "ms, us, s or Hz (default ms)."}}},
   };
   return commands;
@@ -410,7 +410,6 @@ class Arguments {
   // Every argument but the positionals at `paths` (file names) must be UTF-8.
   Arguments(std::vector<std::string> args, const std::vector<std::string>& valued,
             const std::vector<std::string>& flags, const std::vector<size_t>& paths = {}) {
-    CheckUtf8(args, valued, paths);
     bool options_done = false;
     for (size_t i = 0; i < args.size(); ++i) {
       const std::string& arg = args[i];
@@ -441,28 +440,10 @@ class Arguments {
         throw UsageError{"unknown option " + name};
       }
     }
+    CheckUtf8(args, valued, paths);
   }
 
   const std::vector<std::string>& positionals() const { return positionals_; }
-  static void CheckUtf8(const std::vector<std::string>& args,
-                        const std::vector<std::string>& valued, const std::vector<size_t>& paths) {
-    size_t positional = 0;
-    bool options_done = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-      const bool option = !options_done && args[i].size() >= 2 && args[i].compare(0, 2, "--") == 0;
-      if (option) {
-        if (args[i] == "--") options_done = true;
-        Utf8(args[i]);
-        if (std::find(valued.begin(), valued.end(), args[i]) != valued.end() &&
-            i + 1 < args.size()) {
-          Utf8(args[++i]);
-        }
-        continue;
-      }
-      if (std::find(paths.begin(), paths.end(), positional) == paths.end()) Utf8(args[i]);
-      ++positional;
-    }
-  }
   void ExpectCount(size_t count) const {
     if (positionals_.size() < count) throw UsageError{"missing argument"};
     if (positionals_.size() > count) throw UsageError{"unexpected argument " + positionals_[count]};
@@ -498,6 +479,26 @@ class Arguments {
   }
 
  private:
+  static void CheckUtf8(const std::vector<std::string>& args,
+                        const std::vector<std::string>& valued, const std::vector<size_t>& paths) {
+    size_t positional = 0;
+    bool options_done = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+      const bool option = !options_done && args[i].size() >= 2 && args[i].compare(0, 2, "--") == 0;
+      if (option) {
+        if (args[i] == "--") options_done = true;
+        Utf8(args[i]);
+        if (std::find(valued.begin(), valued.end(), args[i]) != valued.end() &&
+            i + 1 < args.size()) {
+          Utf8(args[++i]);
+        }
+        continue;
+      }
+      if (std::find(paths.begin(), paths.end(), positional) == paths.end()) Utf8(args[i]);
+      ++positional;
+    }
+  }
+
   std::vector<std::string> positionals_;
   std::map<std::string, std::string> values_;
   std::map<std::string, bool> flags_;
