@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test sanitize bench format clean
+.PHONY: all deps configure build run test package sanitize bench format bitmaps clean
 
 all: build
 
@@ -22,6 +22,10 @@ run: build
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# A Debian package of the install tree, written to $(BUILD)/quorkit_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD) --target package
+
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORKIT_SANITIZE=ON
@@ -37,6 +41,10 @@ bench: deps
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# The bitmap resources drawn by script (res/README.md); unchanged drawings give unchanged files.
+bitmaps:
+	python3 scripts/draw_bitmaps.py
 
 clean:
 	rm -rf $(BUILD) build-asan build-bench

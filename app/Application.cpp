@@ -75,6 +75,8 @@ Application::Application(int& argc, char** argv, Mode mode) {
   // Menus, context menus and dialogs all speak in the dialog font.
   QApplication::setFont(winsys::TemplateFont("宋体", 9));
   QApplication::setApplicationName("quorkit");
+  // Lets the desktop match the windows to the installed desktop entry and its icon.
+  QApplication::setDesktopFileName("io.github.quorkit.quorkit");
   // Qt adopts the environment's locale; the tools print numbers with the C library's
   // formats and must always use a decimal point.
   std::setlocale(LC_NUMERIC, "C");

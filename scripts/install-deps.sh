@@ -11,6 +11,7 @@ packages=(
   fonts-arphic-uming fonts-unifont unifont
   clang-format
   binutils
+  desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
 )
 

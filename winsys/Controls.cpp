@@ -56,7 +56,8 @@ QPixmap ResourcePixmap(const std::string& name) {
 class StaticControl : public Control, public TextControl, public ColourControl {
  public:
   StaticControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, label_ = new QLabel(ToQt(row.text), context.parent)) {
+      : Control(row.kind, new QLabel(ToQt(row.text), context.parent)),
+        label_(static_cast<QLabel*>(widget())) {
     label_->setTextFormat(Qt::PlainText);
     label_->setWordWrap(true);
     label_->setAlignment(TextAlignment(row, Qt::AlignTop));
@@ -109,7 +110,8 @@ class GroupFrame : public QWidget {
 class GroupControl : public Control, public TextControl {
  public:
   GroupControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, frame_ = new GroupFrame(ToQt(row.text), context.parent)) {
+      : Control(row.kind, new GroupFrame(ToQt(row.text), context.parent)),
+        frame_(static_cast<GroupFrame*>(widget())) {
     frame_->setGeometry(PixelRect(row, context.units));
     frame_->lower();
   }
@@ -241,7 +243,8 @@ std::unique_ptr<Control> BuildEdit(const ControlTemplate& row, BuildContext& con
 class PushButtonControl : public Control, public TextControl, public ButtonControl {
  public:
   PushButtonControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, button_ = new QPushButton(ToQt(row.text), context.parent)) {
+      : Control(row.kind, new QPushButton(ToQt(row.text), context.parent)),
+        button_(static_cast<QPushButton*>(widget())) {
     // Only the template's default push button takes Enter; no button becomes default by
     // getting the focus.
     button_->setAutoDefault(false);
@@ -305,7 +308,8 @@ std::unique_ptr<Control> BuildRadio(const ControlTemplate& row, BuildContext& co
 class ComboControl : public Control, public TextControl, public ListControl {
  public:
   ComboControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, combo_ = new QComboBox(context.parent)) {
+      : Control(row.kind, new QComboBox(context.parent)),
+        combo_(static_cast<QComboBox*>(widget())) {
     const QRect rect = PixelRect(row, context.units);
     combo_->setMaxVisibleItems(std::max(1, rect.height() / std::max(1, context.units.base_y)));
     const int id = row.id;
@@ -400,7 +404,7 @@ class PaintArea : public QWidget {
 class PaintAreaControl : public Control, public PaintControl {
  public:
   PaintAreaControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, area_ = new PaintArea(context.parent)) {
+      : Control(row.kind, new PaintArea(context.parent)), area_(static_cast<PaintArea*>(widget())) {
     const QRect rect = PixelRect(row, context.units);
     if (row.kind == "bitmap") {
       area_->pixmap = ResourcePixmap("bitmaps/" + row.text + ".bmp");
@@ -437,7 +441,8 @@ class IconControl : public Control {
 class ProgressControl : public Control, public RangeControl {
  public:
   ProgressControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, bar_ = new QProgressBar(context.parent)) {
+      : Control(row.kind, new QProgressBar(context.parent)),
+        bar_(static_cast<QProgressBar*>(widget())) {
     bar_->setTextVisible(false);
     bar_->setRange(0, 100);
     bar_->setValue(0);
@@ -454,8 +459,9 @@ class ProgressControl : public Control, public RangeControl {
 class SliderControl : public Control, public RangeControl {
  public:
   SliderControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, slider_ = new QSlider(row.Has("vertical") ? Qt::Vertical : Qt::Horizontal,
-                                                context.parent)) {
+      : Control(row.kind,
+                new QSlider(row.Has("vertical") ? Qt::Vertical : Qt::Horizontal, context.parent)),
+        slider_(static_cast<QSlider*>(widget())) {
     // A vertical track bar has its minimum at the top, as on the desktop it came from.
     if (row.Has("vertical")) slider_->setInvertedAppearance(true);
     slider_->setTickPosition(row.Has("notick") ? QSlider::NoTicks : QSlider::TicksBelow);
@@ -483,7 +489,8 @@ class SliderControl : public Control, public RangeControl {
 class ReportListControl : public Control, public ReportControl {
  public:
   ReportListControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, list_ = new QTreeWidget(context.parent)) {
+      : Control(row.kind, new QTreeWidget(context.parent)),
+        list_(static_cast<QTreeWidget*>(widget())) {
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({});
     list_->setSelectionBehavior(row.Has("fullrowselect") ? QAbstractItemView::SelectRows
