@@ -540,6 +540,8 @@ int RunChecksum(const std::vector<std::string>& args) {
   const auto result = protocol::ChecksumOfHexText(static_cast<protocol::ChecksumKind>(kind),
                                                   TextArgument(arguments.positionals()[1]));
   if (!result) return Refuse("no complete hex byte in TEXT");
+  // The window shows this refusal in its result field; a script must not take it for one.
+  if (*result == protocol::kTelecomFormatError) return Refuse(*result);
   PrintResult(*result);
   return kOk;
 }

@@ -34,6 +34,9 @@ uint16_t Crc16Xmodem(const uint8_t* data, size_t size);
 // Two's complement of the 16-bit sum of all bytes after the first (the frame's 7E).
 uint16_t TelecomChecksum(const uint8_t* data, size_t size);
 
+// What the telecom kind gives for bytes that do not start with 7E.
+inline constexpr char kTelecomFormatError[] = "数据格式错误：第一个字节不是7E";
+
 // Result text of `kind` over `bytes` (1 to 1023 of them), as the result field shows it.
 std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes);
 
