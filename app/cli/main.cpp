@@ -93,7 +93,8 @@ const std::vector<CommandHelp>& Commands() {
        "digits (\"01 03 00 00\"; at most 1023 bytes are read).",
        {{"KIND",
          "sum8, sum8-complement, sum16, sum16-complement, telecom, crc8-maxim, crc16-modbus, "
-         "crc16-mcrf4xx or crc16-xmodem."},
+         "crc16-mcrf4xx or crc16-xmodem. telecom takes a whole frame starting with 7E and "
+         "prints the four checksum characters and the closing 0D as hex bytes."},
         {"TEXT", "The hex bytes; - reads them from standard input."}}},
       {"modbus",
        {"modbus read ADDR FUNC START COUNT", "modbus write ADDR FUNC START COUNT DATA"},
