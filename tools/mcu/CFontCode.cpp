@@ -100,14 +100,7 @@ void CFontCode::Move(mcu::Move move) {
 void CFontCode::OnChooseFont() {
   winsys::FontChoice choice;
   if (winsys::CurrentPrompter().ChooseFont(this, "宋体", &choice)) {
-    winsys::FontDescription description;
-    description.face = choice.face;
-    description.pixels = choice.pixels > 0 ? choice.pixels : choice.points * 96 / 720;
-    description.weight = choice.weight;
-    description.italic = choice.italic;
-    description.underline = choice.underline;
-    description.strike_out = choice.strike_out;
-    canvas_.SetFont(description);
+    canvas_.SetFont(GlyphFontFromChoice(choice));
   }
   Preview();
 }

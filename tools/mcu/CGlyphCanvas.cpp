@@ -38,3 +38,14 @@ winsys::FontDescription InitialGlyphFont() {
   description.cell_height = true;
   return description;
 }
+
+winsys::FontDescription GlyphFontFromChoice(const winsys::FontChoice& choice) {
+  winsys::FontDescription description;
+  description.face = choice.face;
+  description.pixels = choice.pixels > 0 ? choice.pixels : choice.points * 96 / 720;
+  description.weight = choice.weight;
+  description.italic = choice.italic;
+  description.underline = choice.underline;
+  description.strike_out = choice.strike_out;
+  return description;
+}

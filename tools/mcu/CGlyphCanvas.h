@@ -6,6 +6,7 @@
 
 #include "tools/mcu/glyph.h"
 #include "winsys/Canvas.h"
+#include "winsys/Prompt.h"
 
 class CGlyphCanvas : public mcu::GlyphCanvas {
  public:
@@ -32,3 +33,6 @@ class CGlyphCanvas : public mcu::GlyphCanvas {
 
 // The initial glyph font: "宋体" with a 16-pixel cell.
 winsys::FontDescription InitialGlyphFont();
+
+// The glyph font for a face and size picked in the font chooser.
+winsys::FontDescription GlyphFontFromChoice(const winsys::FontChoice& choice);

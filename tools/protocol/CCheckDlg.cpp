@@ -1,14 +1,12 @@
 #include "tools/protocol/CCheckDlg.h"
 
 #include "tools/protocol/checksum.h"
-#include "tools/protocol/hexbytes.h"
 
 namespace {
 constexpr int kInput = 1001;
 constexpr int kKind = 1049;
 constexpr int kGenerate = 1032;
 constexpr int kResult = 1033;
-constexpr size_t kByteLimit = 1023;
 }  // namespace
 
 CCheckDlg::CCheckDlg() : Dialog(131) {
@@ -22,11 +20,11 @@ void CCheckDlg::OnInitDialog() {
 }
 
 void CCheckDlg::OnGenerate() {
-  const std::vector<uint8_t> bytes = protocol::ReadHexBytes(GetText(kInput), kByteLimit);
   const int kind = GetCurSel(kKind);
-  std::string result;
-  if (!bytes.empty() && kind >= 0 && kind < protocol::kChecksumKindCount) {
-    result = protocol::ChecksumText(static_cast<protocol::ChecksumKind>(kind), bytes);
+  std::optional<std::string> result;
+  if (kind >= 0 && kind < protocol::kChecksumKindCount) {
+    result =
+        protocol::ChecksumOfHexText(static_cast<protocol::ChecksumKind>(kind), GetText(kInput));
   }
-  SetText(kResult, result);
+  SetText(kResult, result.value_or(""));
 }

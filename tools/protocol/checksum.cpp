@@ -1,6 +1,7 @@
 #include "tools/protocol/checksum.h"
 
 #include "base/format.h"
+#include "tools/protocol/hexbytes.h"
 
 namespace protocol {
 
@@ -93,7 +94,7 @@ std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes) {
     case ChecksumKind::kSum16Complement:
       return HighFirst(static_cast<uint16_t>(0x10000 - (sum & 0xFFFF)));
     case ChecksumKind::kTelecom: {
-      if (size == 0 || data[0] != 0x7E) return "数据格式错误：第一个字节不是7E";
+      if (size == 0 || data[0] != 0x7E) return kTelecomFormatError;
       const uint16_t check = TelecomChecksum(data, size);
       const char* digits = "0123456789ABCDEF";
       return base::Format("%.2X %.2X %.2X %.2X 0D", digits[(check >> 12) & 0xF],
@@ -112,6 +113,12 @@ std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes) {
       return HighFirst(Crc16Xmodem(data, size));
   }
   return std::string();
+}
+
+std::optional<std::string> ChecksumOfHexText(ChecksumKind kind, const std::string& input) {
+  const std::vector<uint8_t> bytes = ReadHexBytes(input, kChecksumByteLimit);
+  if (bytes.empty()) return std::nullopt;
+  return ChecksumText(kind, bytes);
 }
 
 }  // namespace protocol

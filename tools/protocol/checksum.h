@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,17 @@ uint16_t Crc16Xmodem(const uint8_t* data, size_t size);
 // Two's complement of the 16-bit sum of all bytes after the first (the frame's 7E).
 uint16_t TelecomChecksum(const uint8_t* data, size_t size);
 
+// What the telecom kind gives for bytes that do not start with 7E.
+inline constexpr char kTelecomFormatError[] = "数据格式错误：第一个字节不是7E";
+
 // Result text of `kind` over `bytes` (1 to 1023 of them), as the result field shows it.
 std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes);
+
+// Bytes the input field is read for; more are ignored.
+constexpr size_t kChecksumByteLimit = 1023;
+
+// The result of `kind` over the hex byte text `input` as typed (its first kChecksumByteLimit
+// bytes); nullopt when it holds no complete byte.
+std::optional<std::string> ChecksumOfHexText(ChecksumKind kind, const std::string& input);
 
 }  // namespace protocol

@@ -68,3 +68,13 @@ TEST(Checksum, Crc16ModbusOfAFrameEndingInItsCrcIsZero) {
 }
 
 }  // namespace
+
+TEST(Checksum, OfHexTextAsTyped) {
+  EXPECT_EQ(protocol::ChecksumOfHexText(ChecksumKind::kSum8, ""), std::nullopt);
+  EXPECT_EQ(protocol::ChecksumOfHexText(ChecksumKind::kSum8, "1"), std::nullopt);
+  EXPECT_EQ(protocol::ChecksumOfHexText(ChecksumKind::kSum8, "01 02 0"), Text(0, "01 02"));
+  // Bytes past the field's limit are ignored.
+  std::string many;
+  for (int i = 0; i < 1024; ++i) many += i == 1023 ? "FF " : "01 ";
+  EXPECT_EQ(protocol::ChecksumOfHexText(ChecksumKind::kSum16, many), "0x03(3) 0xFF(255)");
+}

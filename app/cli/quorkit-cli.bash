@@ -1,0 +1,90 @@
+# bash completion for quorkit-cli
+
+# Files, through bash-completion where it is loaded.
+_quorkit_cli_files() {
+  if declare -F _filedir >/dev/null; then
+    _filedir "$@"
+  else
+    local IFS=$'\n'
+    COMPREPLY=($(compgen -f -- "$cur"))
+  fi
+}
+
+_quorkit_cli() {
+  local cur prev words cword
+  if declare -F _init_completion >/dev/null; then
+    _init_completion || return
+  else
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD - 1]}
+    words=("${COMP_WORDS[@]}")
+    cword=$COMP_CWORD
+  fi
+
+  local glyph_opts="--font --pixels --width --height --left --top --threshold"
+  if [[ $cword -eq 1 ]]; then
+    COMPREPLY=($(compgen -W "hex2bin checksum modbus fontlib glyph ntc eseries storage dechex timer --help --version" -- "$cur"))
+    return
+  fi
+
+  case $prev in
+    --font)
+      local IFS=$'\n'
+      COMPREPLY=($(compgen -W "$(fc-list : family 2>/dev/null | cut -d, -f1 | sort -u)" -- "$cur"))
+      return ;;
+    --height) COMPREPLY=($(compgen -W "8 16 24 32 48 64 128" -- "$cur")); return ;;
+    --width) COMPREPLY=($(compgen -W "8 12 16 24 32 48 64 128" -- "$cur")); return ;;
+    --bits)
+      if [[ ${words[1]} == timer ]]; then
+        COMPREPLY=($(compgen -W "8 16" -- "$cur"))
+      else
+        COMPREPLY=($(compgen -W "10 12" -- "$cur"))
+      fi
+      return ;;
+    --prescaler) COMPREPLY=($(compgen -W "1 2 4 8 16 32 64 128 256 512 1024" -- "$cur")); return ;;
+    --unit) COMPREPLY=($(compgen -W "ms us s Hz" -- "$cur")); return ;;
+    --series) COMPREPLY=($(compgen -W "e12 e24 e96" -- "$cur")); return ;;
+    --pixels|--left|--top|--threshold|--r25|--beta|--rd|--clock|--overflow|--time) return ;;
+  esac
+
+  local command=${words[1]} opts=""
+  case $command in
+    hex2bin)
+      if [[ $cword -eq 2 ]]; then _quorkit_cli_files hex; else _quorkit_cli_files; fi
+      return ;;
+    checksum)
+      [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "sum8 sum8-complement sum16 sum16-complement telecom crc8-maxim crc16-modbus crc16-mcrf4xx crc16-xmodem" -- "$cur"))
+      return ;;
+    modbus)
+      [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "read write" -- "$cur"))
+      return ;;
+    fontlib)
+      if [[ $cword -eq 2 ]]; then
+        COMPREPLY=($(compgen -W "ascii-text ascii8x8-text ascii-bin gb2312-bin" -- "$cur"))
+        return
+      elif [[ $cword -eq 3 ]]; then
+        _quorkit_cli_files
+        return
+      fi
+      opts=$glyph_opts ;;
+    glyph) opts="$glyph_opts --reverse" ;;
+    ntc)
+      [[ $cword -eq 2 ]] && { COMPREPLY=($(compgen -W "resistance adc" -- "$cur")); return; }
+      opts="--r25 --beta --hex --tenfold --integer"
+      [[ ${words[2]} == adc ]] && opts="$opts --rd --bits --lower" ;;
+    eseries)
+      [[ $cword -eq 2 ]] && { COMPREPLY=($(compgen -W "ratio divider series parallel" -- "$cur")); return; }
+      opts="--series" ;;
+    storage)
+      [[ $cword -eq 2 ]] && { COMPREPLY=($(compgen -W "to-code to-value" -- "$cur")); return; }
+      [[ $cword -eq 3 ]] && { COMPREPLY=($(compgen -W "uchar short ushort int uint float double ascii" -- "$cur")); return; }
+      opts="--reverse" ;;
+    dechex)
+      [[ $cword -eq 2 ]] && { COMPREPLY=($(compgen -W "to-hex to-dec" -- "$cur")); return; }
+      opts="--commas"
+      [[ ${words[2]} == to-hex ]] && opts="$opts --prefix" ;;
+    timer) opts="--clock --bits --prescaler --overflow --time --unit" ;;
+  esac
+  [[ $cur == -* ]] && COMPREPLY=($(compgen -W "$opts --help" -- "$cur"))
+}
+complete -F _quorkit_cli quorkit-cli
