@@ -265,6 +265,10 @@ TEST_F(BannerDownload, CancelEndsAStalledDownload) {
     ExpectEarlierUntouched();
     worker.join();
     EXPECT_EQ(result.status, 0) << c.name;
+    // The server thread sees the close in its own time.
+    for (int i = 0; i < 500 && server.ClosedByPeer() == 0; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
     EXPECT_EQ(server.ClosedByPeer(), 1) << c.name;
     ExpectEarlierUntouched();
   }
