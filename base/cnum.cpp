@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "base/text.h"
+
 namespace base {
 
 namespace {
@@ -81,6 +83,11 @@ double ReadDecimalDouble(const std::string& text, size_t* consumed) {
   if (consumed) *consumed = i;
   const std::string number = text.substr(start, i - start);
   return std::strtod(number.c_str(), nullptr);
+}
+
+Field ReadField(const std::string& text) {
+  const std::string trimmed = Trim(text);
+  return {!trimmed.empty(), ReadDecimalDouble(trimmed)};
 }
 
 }  // namespace base

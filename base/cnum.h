@@ -20,4 +20,12 @@ uint32_t ReadULong(const std::string& text);
 // `consumed`, when given, receives the count of characters read (0 when there is no number).
 double ReadDecimalDouble(const std::string& text, size_t* consumed = nullptr);
 
+// A calculator's field: white space stripped at both ends, then read as above; an empty
+// field is not given (and reads as 0).
+struct Field {
+  bool given = false;
+  double value = 0;
+};
+Field ReadField(const std::string& text);
+
 }  // namespace base

@@ -47,6 +47,20 @@ TEST(ReadDecimalDouble, AcceptsOnlyDecimalNotation) {
   EXPECT_DOUBLE_EQ(base::ReadDecimalDouble("."), 0.0);
 }
 
+TEST(CNumbers, CalculatorFieldsAreGivenUnlessBlank) {
+  struct Case {
+    const char* text;
+    bool given;
+    double value;
+  } cases[] = {{"", false, 0},   {" \t\r\n", false, 0}, {" 12.5 ", true, 12.5},
+               {"abc", true, 0}, {"-3e2x", true, -300}, {"\v7", true, 7}};
+  for (const Case& c : cases) {
+    const base::Field field = base::ReadField(c.text);
+    EXPECT_EQ(field.given, c.given) << c.text;
+    EXPECT_DOUBLE_EQ(field.value, c.value) << c.text;
+  }
+}
+
 TEST(Format, PrintsLikePrintf) {
   EXPECT_EQ(base::Format("0x%.2X(%d)", 10, 10), "0x0A(10)");
   EXPECT_EQ(base::Format("%f", 1.0), "1.000000");

@@ -4,25 +4,16 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
-#include "base/text.h"
 
 namespace circuit {
 
-namespace {
-
-double Read(const std::string& field) {
-  return base::ReadDecimalDouble(base::Trim(field));
-}
-
-}  // namespace
-
 CapResult CapacitorDelay(CapMode mode, const CapFields& fields) {
-  const double ve = Read(fields.ve);
-  const double vx1 = Read(fields.vx1);
-  const double vx2 = Read(fields.vx2);
-  const double r = Read(fields.r);
-  const double c = Read(fields.c) / 1000000;  // uF to F
-  const double t = Read(fields.t) / 1000;     // ms to s
+  const double ve = base::ReadField(fields.ve).value;
+  const double vx1 = base::ReadField(fields.vx1).value;
+  const double vx2 = base::ReadField(fields.vx2).value;
+  const double r = base::ReadField(fields.r).value;
+  const double c = base::ReadField(fields.c).value / 1000000;  // uF to F
+  const double t = base::ReadField(fields.t).value / 1000;     // ms to s
 
   double factor;
   if (mode == CapMode::kDischarge) {

@@ -5,29 +5,15 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
-#include "base/text.h"
 
 namespace circuit {
 
-namespace {
-
-struct Given {
-  bool present;
-  double value;
-};
-
-Given Read(const std::string& field) {
-  const std::string trimmed = base::Trim(field);
-  return {!trimmed.empty(), base::ReadDecimalDouble(trimmed)};
-}
-
-}  // namespace
-
 std::optional<DividerSolution> SolveDivider(const DividerFields& fields) {
-  const Given given[] = {Read(fields.u), Read(fields.ux), Read(fields.r1), Read(fields.r2)};
+  const base::Field given[] = {base::ReadField(fields.u), base::ReadField(fields.ux),
+                               base::ReadField(fields.r1), base::ReadField(fields.r2)};
   int missing = -1;
   for (int n = 0; n < 4; ++n) {
-    if (given[n].present) continue;
+    if (given[n].given) continue;
     if (missing >= 0) return std::nullopt;
     missing = n;
   }

@@ -4,21 +4,10 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
-#include "base/text.h"
 
 namespace circuit {
 
 namespace {
-
-struct Quantity {
-  bool given;
-  double value;
-};
-
-Quantity Read(const std::string& field) {
-  const std::string trimmed = base::Trim(field);
-  return {!trimmed.empty(), base::ReadDecimalDouble(trimmed)};
-}
 
 std::string Text(double value) {
   return base::Format("%f", value);
@@ -31,10 +20,10 @@ PowerResult Message(const char* text) {
 }  // namespace
 
 PowerResult ResistorPower(const PowerFields& fields) {
-  const Quantity v = Read(fields.v);
-  const Quantity i = Read(fields.i);
-  const Quantity r = Read(fields.r);
-  const Quantity p = Read(fields.p);
+  const base::Field v = base::ReadField(fields.v);
+  const base::Field i = base::ReadField(fields.i);
+  const base::Field r = base::ReadField(fields.r);
+  const base::Field p = base::ReadField(fields.p);
   PowerResult result;
   if (!p.given && v.given && r.given) {
     if (!(r.value > 0)) return Message("通过电压和电阻计算功率和电流时，发现电阻值异常！");

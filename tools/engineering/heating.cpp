@@ -4,7 +4,6 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
-#include "base/text.h"
 
 namespace engineering {
 
@@ -15,16 +14,6 @@ constexpr double kJoulesPerKwh = 3600000;
 constexpr double kWattsPerKw = 1000;
 
 const char kNoData[] = "无有效数据!";
-
-struct Reading {
-  bool given;
-  double value;
-};
-
-Reading Read(const std::string& field) {
-  const std::string trimmed = base::Trim(field);
-  return {!trimmed.empty(), trimmed.empty() ? 0.0 : base::ReadDecimalDouble(trimmed)};
-}
 
 HeatingOutcome Message(const char* text, const char* title) {
   HeatingOutcome outcome;
@@ -52,11 +41,11 @@ double Energy(double joules, double kwh, HeatingOutcome* outcome) {
 }  // namespace
 
 HeatingOutcome ComputeWater(const WaterFields& fields) {
-  const double volume = Read(fields.volume).value;
-  const Reading start = Read(fields.start);
-  const Reading end = Read(fields.end);
-  const double joules = Read(fields.joules).value;
-  const double kwh = Read(fields.kwh).value;
+  const double volume = base::ReadField(fields.volume).value;
+  const base::Field start = base::ReadField(fields.start);
+  const base::Field end = base::ReadField(fields.end);
+  const double joules = base::ReadField(fields.joules).value;
+  const double kwh = base::ReadField(fields.kwh).value;
   const bool has_energy = kwh > 0 || joules > 0;
 
   HeatingOutcome outcome;
@@ -84,10 +73,10 @@ HeatingOutcome ComputeWater(const WaterFields& fields) {
 }
 
 HeatingOutcome ComputePower(const PowerFields& fields) {
-  const double v = Read(fields.voltage).value;
-  const double i = Read(fields.current).value;
-  const double r = Read(fields.resistance).value;
-  const double p = Read(fields.power).value;
+  const double v = base::ReadField(fields.voltage).value;
+  const double i = base::ReadField(fields.current).value;
+  const double r = base::ReadField(fields.resistance).value;
+  const double p = base::ReadField(fields.power).value;
   const auto result = [](HeatingField first, double a, HeatingField second, double b) {
     HeatingOutcome outcome;
     outcome.writes.emplace_back(first, base::Format("%.3f", a));
@@ -111,9 +100,9 @@ HeatingOutcome ComputePower(const PowerFields& fields) {
 }
 
 HeatingOutcome ComputeEnergy(const EnergyFields& fields) {
-  const double p = Read(fields.power).value;
-  double t = Read(fields.hours).value;
-  const double e = Read(fields.kwh).value;
+  const double p = base::ReadField(fields.power).value;
+  double t = base::ReadField(fields.hours).value;
+  const double e = base::ReadField(fields.kwh).value;
   HeatingOutcome outcome;
   if (p > 0 && e > 0) {
     t = e * kWattsPerKw / p;

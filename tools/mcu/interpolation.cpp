@@ -4,43 +4,28 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
-#include "base/text.h"
 
 namespace mcu {
 
-namespace {
-
-struct Value {
-  bool given;
-  double number;
-};
-
-Value Read(const std::string& field) {
-  const std::string trimmed = base::Trim(field);
-  return {!trimmed.empty(), base::ReadDecimalDouble(trimmed)};
-}
-
-}  // namespace
-
 std::optional<LineResult> Interpolate(const LineFields& fields) {
-  const Value x1 = Read(fields.x1);
-  const Value y1 = Read(fields.y1);
-  const Value x2 = Read(fields.x2);
-  const Value y2 = Read(fields.y2);
+  const base::Field x1 = base::ReadField(fields.x1);
+  const base::Field y1 = base::ReadField(fields.y1);
+  const base::Field x2 = base::ReadField(fields.x2);
+  const base::Field y2 = base::ReadField(fields.y2);
   if (!x1.given || !y1.given || !x2.given || !y2.given) return std::nullopt;
-  const Value x = Read(fields.x);
-  const Value y = Read(fields.y);
+  const base::Field x = base::ReadField(fields.x);
+  const base::Field y = base::ReadField(fields.y);
 
   LineResult result{};
   double value = 0;
   if (x.given) {
-    if (x2.number == x1.number) return std::nullopt;
+    if (x2.value == x1.value) return std::nullopt;
     result.target = LineResult::Target::kY;
-    value = y1.number + (y2.number - y1.number) / (x2.number - x1.number) * (x.number - x1.number);
+    value = y1.value + (y2.value - y1.value) / (x2.value - x1.value) * (x.value - x1.value);
   } else if (y.given) {
-    if (y2.number == y1.number) return std::nullopt;
+    if (y2.value == y1.value) return std::nullopt;
     result.target = LineResult::Target::kX;
-    value = x1.number + (x2.number - x1.number) / (y2.number - y1.number) * (y.number - y1.number);
+    value = x1.value + (x2.value - x1.value) / (y2.value - y1.value) * (y.value - y1.value);
   } else {
     return std::nullopt;
   }
