@@ -17,7 +17,14 @@ QString FilterString(const std::vector<FileFilter>& filters) {
   for (const FileFilter& filter : filters) {
     QString pattern = QString::fromStdString(filter.pattern);
     pattern.replace(';', ' ');
-    parts << QString::fromStdString(filter.description) + " (" + pattern + ")";
+    // Qt reads the patterns from the last parentheses; a description that already shows
+    // them ("Hex文件(*.hex)") is shown as it is, not with the patterns twice.
+    const QString description = QString::fromStdString(filter.description);
+    if (description.endsWith("(" + pattern + ")")) {
+      parts << description;
+    } else {
+      parts << description + " (" + pattern + ")";
+    }
   }
   return parts.join(";;");
 }
