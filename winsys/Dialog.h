@@ -45,7 +45,10 @@ class Dialog {
   // Modal: ends the run with `result`. Modeless: hides the window.
   void EndDialog(int result);
 
-  // Control text, UTF-8. Unknown IDs read as empty and ignore writes.
+  // Control verbs below name controls by ID. An ID the window does not have, or a verb the
+  // control's kind does not support, is reported through the misuse handler (see
+  // SetMisuseHandler) and then reads as empty and ignores writes. Control text is UTF-8;
+  // GetText of a progress bar or track bar gives its position.
   std::string GetText(int id) const;
   void SetText(int id, const std::string& text);
   std::string GetCaption() const;
@@ -116,7 +119,8 @@ class Dialog {
   void TickTimer(int id);
 
   // Runs OnMessage on the user-interface thread and waits for its result. Without a window
-  // it returns 0 and nothing runs.
+  // it returns 0 and nothing runs. Both go through the window's link; a worker that may
+  // outlive the window or the dialog holds Link() itself instead of calling these.
   intptr_t SendMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
   // Queues `call` for the user-interface thread; calls run in the order posted. Dropped
   // when the window has gone.
@@ -131,7 +135,7 @@ class Dialog {
   void ResizeControl(int id, int width, int height);
   int ControlWidth(int id) const;
   void SetControlPainter(int id, std::function<void(WindowPainter&)> paint);
-  void InvalidateControl(int id);  // any thread
+  void InvalidateControl(int id);  // repaints later; workers post it through Link()
 
   // Fixed client size in pixels (below the menu bar, if any).
   void SetClientSize(int width, int height);
