@@ -13,6 +13,7 @@ packages=(
   binutils
   desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
+  python3 groff-base
 )
 
 missing=()
