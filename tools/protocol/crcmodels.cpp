@@ -457,7 +457,7 @@ const CrcModel* FindCrcModel(std::string_view name) {
 
 bool CrcClmulAvailable() {
 #ifdef QUORKIT_CRC_CLMUL
-  static const bool available = __builtin_cpu_supports("pclmul") &&
+  static const bool available = (__builtin_cpu_init(), true) && __builtin_cpu_supports("pclmul") &&
                                 __builtin_cpu_supports("ssse3") && __builtin_cpu_supports("sse4.1");
   return available;
 #else

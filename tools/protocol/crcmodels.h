@@ -50,8 +50,8 @@ class CrcEngine {
   uint64_t init_reg_, xorout_;
   uint64_t reg_;  // the register as a 64-bit CRC of x^(64-width)*P: reflected or left-aligned
   bool clmul_;
-  // Folding constants x^n mod G (n = 512+64, 512, 128+64, 128, 64+64... see the .cpp), in
-  // the register's bit order.
+  // Constants that fold a 128-bit block forward by 512, 384, 256 and 128 bits, in the
+  // register's bit order (see the constructor).
   uint64_t fold512_[2], fold128_[2], fold256_[2], fold384_[2];
   uint64_t table_[8][256];
 };
