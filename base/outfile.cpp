@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <string>
 
 #include "base/fileio.h"
 
@@ -76,6 +77,24 @@ int Resolve(const std::string& path, std::string* target, bool* in_place, struct
   return ELOOP;
 }
 
+// /dev/stdout, /dev/fd/N or /proc/self/fd/N naming one of this program's descriptors open
+// for writing: a copy of it, so that the bytes go where (and at the offset) standard output
+// would put them. -1 for any other path.
+int OwnDescriptorFor(const std::string& link) {
+  char folder[PATH_MAX];
+  if (::realpath(FolderOf(link).c_str(), folder) == nullptr) return -1;
+  if (std::string(folder) != "/proc/" + std::to_string(::getpid()) + "/fd") return -1;
+  const std::string name = NameOf(link);
+  if (name.empty() || name.size() > 9 ||
+      name.find_first_not_of("0123456789") != std::string::npos) {
+    return -1;
+  }
+  const int fd = std::stoi(name);
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || (flags & O_ACCMODE) == O_RDONLY) return -1;
+  return ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+}
+
 // A short name, so that any name the folder accepts for OUT leaves room for it.
 std::string TemporaryName() {
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
@@ -137,9 +156,10 @@ int OutputFile::Open(const std::string& path) {
     return error_ = error;
   }
 
+  if (in_place && (fd_ = OwnDescriptorFor(target_)) >= 0) return 0;
   if (in_place) {
-    // A device, FIFO or descriptor link: never replaced. A FIFO without a reader fails at
-    // once (ENXIO) instead of waiting for one; a socket cannot be opened (ENXIO).
+    // A device, FIFO or another descriptor link: never replaced. A FIFO without a reader
+    // fails at once (ENXIO) instead of waiting for one; a socket cannot be opened (ENXIO).
     fd_ = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) return error_ = errno;
     struct stat opened {};

@@ -4,6 +4,7 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -263,6 +264,24 @@ TEST_F(FileWriteTest, StreamsAreWrittenInPlace) {
   ::close(ends[1]);
 }
 
+TEST_F(FileWriteTest, DescriptorLinkWritesThroughTheDescriptor) {
+  // As standard output redirected with >>: appended where the descriptor stands, the file
+  // neither replaced nor emptied.
+  Put(At("log"), "before\n");
+  struct stat before {};
+  ASSERT_EQ(::stat(At("log").c_str(), &before), 0);
+  const int fd = ::open(At("log").c_str(), O_WRONLY | O_APPEND);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(base::WriteWholeFile("/dev/fd/" + std::to_string(fd), "image\n"), 0);
+  ASSERT_EQ(::write(fd, "after\n", 6), 6);
+  ::close(fd);
+  EXPECT_EQ(Slurp(At("log")), "before\nimage\nafter\n");
+  struct stat after {};
+  ASSERT_EQ(::stat(At("log").c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_EQ(Listing(dir_), (std::vector<std::string>{"log"}));
+}
+
 TEST_F(FileWriteTest, DeviceStaysADevice) {
   if (::geteuid() != 0) GTEST_SKIP() << "only root could replace /dev/null";
   ASSERT_EQ(base::WriteWholeFile("/dev/null", "gone"), 0);
@@ -325,6 +344,21 @@ TEST_F(FileWriteTest, AFailureLeavesTheEarlierFile) {
   EXPECT_EQ(ModeOf(At("out.bin")) & 07777, 0640u);
   EXPECT_EQ(Listing(dir_), before);
   EXPECT_FALSE(HasTemporaryFile(dir_));
+}
+
+TEST_F(FileWriteTest, AFullDiskLeavesTheEarlierFile) {
+  const std::string disk = Folder("disk");
+  if (::mount("tmpfs", disk.c_str(), "tmpfs", 0, "size=16k") != 0) {
+    GTEST_SKIP() << "cannot mount a small tmpfs: " << std::strerror(errno);
+  }
+  Put(disk + "/out.bin", "earlier");
+  const int error = base::WriteWholeFile(disk + "/out.bin", std::string(256 * 1024, 'x'));
+  const std::vector<std::string> listing = Listing(disk);
+  const std::string content = Slurp(disk + "/out.bin");
+  ASSERT_EQ(::umount(disk.c_str()), 0);
+  EXPECT_EQ(error, ENOSPC);
+  EXPECT_EQ(content, "earlier");
+  EXPECT_EQ(listing, (std::vector<std::string>{"out.bin"}));
 }
 
 TEST_F(FileWriteTest, UnprivilegedUserMayWriteOnlyWhatItMay) {
