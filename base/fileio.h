@@ -75,7 +75,7 @@ class OutputFile {
   int Write(std::string_view bytes) { return Write(bytes.data(), bytes.size()); }
   // Flushes, syncs and puts the file in place: 0 or errno (nothing is left behind then).
   int Commit();
-  // Drops what was written; OUT stays as it was.
+  // Drops what was written; OUT stays as it was (what went to a device or FIFO is gone).
   void Abandon();
 
   const std::string& path() const { return path_; }
@@ -83,7 +83,9 @@ class OutputFile {
  private:
   std::string path_;    // what the user named
   std::string target_;  // where the content goes (a link's target)
-  std::string temp_;    // the temporary file, empty when writing in place
+  std::string name_;    // target_'s last component, renamed over in dir_fd_
+  std::string temp_;    // the temporary file in dir_fd_, empty when writing in place
+  int dir_fd_ = -1;     // target_'s folder while a temporary file is written there
   int fd_ = -1;
   int error_ = 0;
 };

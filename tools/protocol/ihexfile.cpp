@@ -10,6 +10,7 @@
 #include <new>
 #include <random>
 
+#include "base/fileio.h"
 #include "base/format.h"
 
 namespace protocol {
@@ -26,37 +27,8 @@ std::string BinFileName(const std::string& chosen) {
 }
 
 bool WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size) {
-  const size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (name.empty()) return false;
-
-  std::random_device entropy;
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    temp = folder + "." + name + base::Format(".%08x.tmp", static_cast<unsigned>(entropy()));
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-
-  bool ok = true;
-  size_t done = 0;
-  while (ok && done < size) {
-    const ssize_t written = ::write(fd, data + done, size - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      ok = false;
-    } else {
-      done += static_cast<size_t>(written);
-    }
-  }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  return base::WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size)) ==
+         0;
 }
 
 }  // namespace protocol

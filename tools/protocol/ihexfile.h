@@ -27,8 +27,9 @@ inline constexpr uint64_t kMaxHexImageSpan = 64ull * 1024 * 1024;
 // four characters already read ".bin" in any case.
 std::string BinFileName(const std::string& chosen);
 
-// Writes `size` bytes to `path` through a temporary file beside it, renamed over `path`
-// only once complete. On failure nothing is left behind and `path` is untouched.
+// Writes `size` bytes to `path` through base::OutputFile: a regular file is replaced only
+// once complete, a link keeps pointing where it did, a device or FIFO is written in place.
+// On failure nothing is left behind and `path` is untouched.
 bool WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size);
 
 }  // namespace protocol
