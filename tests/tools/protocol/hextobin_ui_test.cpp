@@ -1,6 +1,7 @@
 // Menu command 32803 through the prompt seam: each dialog and message box in order, with
 // its title, filters and answers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -127,6 +128,20 @@ TEST_F(HexToBinTest, EachWayOut) {
   EXPECT_EQ(Read("out.BIN"), "\x01\x02\x03\x04");
   EXPECT_EQ(Read("out.hex.bin"), "\x01\x02\x03\x04");
   EXPECT_EQ(Read("good.hex"), ":0400000001020304F2\n:00000001FF\n");
+}
+
+// A FIFO without a writer, a device or a folder picked in the open dialog gets the open
+// failure at once instead of a window frozen on the open.
+TEST_F(HexToBinTest, WhatIsNotAFileFailsAtOnce) {
+  const std::string fifo = dir_ + "/fifo.hex";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero"), dir_}) {
+    prompter_.log.clear();
+    prompter_.answers = {path};
+    RunHexToBin(owner_, reader_);
+    EXPECT_EQ(prompter_.log, (std::vector<std::string>{
+                                 kOpen, "message [操作未完成] 打开文件:\n" + path + "\n失败!"}));
+  }
 }
 
 TEST_F(HexToBinTest, MainWindowRunsItFromItsMenu) {
