@@ -31,6 +31,11 @@ class InputFile {
   bool regular() const { return regular_; }
   std::uint64_t size() const { return size_; }  // of a regular file; 0 for a stream
 
+  // Reads up to `size` bytes: the count, 0 at the end, or -1 with errno set (EINTR is
+  // retried). A FIFO opened before its writer came waits here for the writer's first bytes
+  // (or its close) rather than in the open.
+  long Read(void* data, std::size_t size);
+
   // Adopts an open descriptor (standard input for "-"); it is closed with the object unless
   // `owned` is false.
   static InputFile FromDescriptor(int fd, bool owned);
@@ -41,12 +46,15 @@ class InputFile {
   bool owned_ = true;
   int error_ = 0;
   bool regular_ = false;
+  bool fifo_ = false;
   std::uint64_t size_ = 0;
 };
 
 // Opens `path` read-only. The open never blocks (O_NONBLOCK, then fstat); with kRegularOnly
-// a directory fails with EISDIR and any other non-regular file with ENODEV. With
-// kStreamsToo a stream is switched back to blocking reads after the open.
+// a directory fails with EISDIR and any other non-regular file with ENODEV, and a device
+// is not even opened (opening a serial port may already raise its modem lines). With
+// kStreamsToo a directory still fails with EISDIR, and a stream is switched back to
+// blocking reads after the open.
 InputFile OpenInput(const std::string& path, InputKind kind);
 
 // Reads the rest of `file` into `bytes`, at most `cap` bytes. Returns 0, errno of a read

@@ -151,6 +151,20 @@ TEST_F(HexToBinTest, LinkKeepsPointingAndAFifoWithoutReaderFails) {
   EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
+// A FIFO without a writer, a device or a folder picked in the open dialog gets the open
+// failure at once instead of a window frozen on the open.
+TEST_F(HexToBinTest, WhatIsNotAFileFailsAtOnce) {
+  const std::string fifo = dir_ + "/fifo.hex";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero"), dir_}) {
+    prompter_.log.clear();
+    prompter_.answers = {path};
+    RunHexToBin(owner_, reader_);
+    EXPECT_EQ(prompter_.log, (std::vector<std::string>{
+                                 kOpen, "message [操作未完成] 打开文件:\n" + path + "\n失败!"}));
+  }
+}
+
 TEST_F(HexToBinTest, MainWindowRunsItFromItsMenu) {
   setenv("XDG_DATA_HOME", dir_.c_str(), 1);
   CQuorDlg main;
