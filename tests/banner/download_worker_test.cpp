@@ -111,8 +111,8 @@ TEST_F(DownloadWorker, SavesOnlyWhatThePictureControlDecodes) {
   ASSERT_TRUE(image.save(&buffer, "BMP"));
   // Laid out as a GIF of two frames, but neither frame holds image data that decodes.
   giftest::GifBuilder broken(4, 4, {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF});
-  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0C, 0});
-  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0C, 0}).Trailer();
+  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0});
+  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0}).Trailer();
   std::string bad_bmp = bmp.toStdString();
   bad_bmp[28] = 7;  // no such bit depth
   const std::string earlier = SmallGif();

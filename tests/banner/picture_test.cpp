@@ -138,8 +138,8 @@ TEST(PictureGif, NothingDecodableKeepsThePictureShown) {
   no_blocks.Comment("only a comment").Trailer();
   // Frames with image rectangles whose data is no image: the frame GIFs do not decode.
   GifBuilder broken(10, 6, kColours);
-  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0C, 0});
-  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0C, 0}).Trailer();
+  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0});
+  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0}).Trailer();
   const std::vector<uint8_t> bmp_head = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0};
   for (const auto& [name, data] : {std::pair{"plain text only", no_images.Data()},
                                    {"no graphic block", no_blocks.Data()},
@@ -195,7 +195,7 @@ TEST(PictureGif, FramesThatDoNotDecodeAreLeftOutWhenTheirTurnComes) {
   CPictureEx picture;
   GifBuilder gif(4, 4, kColours);
   gif.Control(1, 10).Image(0, 0, 4, 4, 1);
-  gif.Control(1, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0C, 0});  // no image data
+  gif.Control(1, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0});  // no image data
   gif.Control(1, 10).Image(0, 0, 2, 2, 3).Trailer();
   ASSERT_EQ(Load(picture, gif), 1);
   EXPECT_EQ(picture.FrameCount(), 3u);
