@@ -55,7 +55,9 @@ TEST(GifPlan, VerdictsAndPeakMemory) {
   for (Case& c : cases) {
     const GifPlan plan = Plan(c.gif);
     EXPECT_EQ(plan.verdict, c.verdict) << c.name;
-    if (c.peak_pixels) EXPECT_EQ(plan.peak_bytes, 4 * c.peak_pixels) << c.name;
+    if (c.peak_pixels) {
+      EXPECT_EQ(plan.peak_bytes, 4 * c.peak_pixels) << c.name;
+    }
   }
 }
 
@@ -69,7 +71,9 @@ TEST(GifPlan, FrameCountLimitAndTrailer) {
     EXPECT_EQ(plan.frames.size(), count <= 4096 ? 4096u : 0u);
     EXPECT_EQ(plan.has_trailer, count <= 4096);
     // Nothing is cut out while planning.
-    if (!plan.frames.empty()) EXPECT_TRUE(plan.frames[0].local_gif.empty());
+    if (!plan.frames.empty()) {
+      EXPECT_TRUE(plan.frames[0].local_gif.empty());
+    }
   }
   GifBuilder plain(8, 8, kColours);
   plain.Control(0, 10).PlainText("no rectangle").Image(0, 0, 2, 2, 1);
