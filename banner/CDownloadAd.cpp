@@ -93,7 +93,7 @@ bool CDownloadAd::Start() {
   options.folder = folder_;
   // The body is decoded on the worker's thread by the loader the picture control uses.
   options.decode = [](const uint8_t* data, size_t size) {
-    return winsys::Picture::Decode(data, size, banner::kMaxPictureBytes / 4) != nullptr;
+    return winsys::Picture::Decode(data, size, banner::kMaxDecodePixels) != nullptr;
   };
   {
     std::lock_guard<std::mutex> lock(shared_->mutex);

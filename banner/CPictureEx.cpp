@@ -21,9 +21,6 @@
 namespace {
 constexpr const char* kBannerResource = "bitmaps/147.bmp";  // type "MYP", ID 147
 constexpr auto kStopWait = std::chrono::milliseconds(5000);
-// A picture other than GIF is held twice while shown (decoded and on the canvas), at four
-// bytes a pixel.
-constexpr int64_t kMaxSinglePixels = banner::kMaxPictureBytes / 8;
 
 using FrameRecord = banner::gif::Frame;
 }  // namespace
@@ -211,7 +208,8 @@ int CPictureEx::LoadFromFile(const std::string& path) {
 int CPictureEx::LoadFromMemory(const uint8_t* data, size_t size) {
   if (data == nullptr || size == 0) return 0;
   if (size >= 3 && data[0] == 'G' && data[1] == 'I' && data[2] == 'F') return LoadGif(data, size);
-  std::unique_ptr<winsys::Picture> picture = winsys::Picture::Decode(data, size, kMaxSinglePixels);
+  std::unique_ptr<winsys::Picture> picture =
+      winsys::Picture::Decode(data, size, banner::kMaxDecodePixels);
   if (!picture) return 0;
   // The loader reports pixels at the display's 96 dots per inch.
   const int width = picture->Width();

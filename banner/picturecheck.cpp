@@ -64,10 +64,11 @@ GifPlan PlanGif(const uint8_t* data, size_t size) {
   // One graphic block is decoded whole, at the size of the screen; several are decoded
   // one frame at a time, each at its own size.
   const int64_t screen = Area(plan.width, plan.height);
-  const int64_t pixels = plan.graphic_blocks == 1 ? 2 * screen : screen + largest + largest_saved;
-  plan.peak_bytes = 4 * pixels;
-  plan.verdict =
-      plan.peak_bytes > kMaxPictureBytes ? GifPlan::Verdict::kTooBig : GifPlan::Verdict::kOk;
+  const int64_t decoded = plan.graphic_blocks == 1 ? screen : largest;
+  plan.peak_bytes = 4 * (screen + decoded + (plan.graphic_blocks == 1 ? 0 : largest_saved));
+  plan.verdict = decoded > kMaxDecodePixels || plan.peak_bytes > kMaxPictureBytes
+                     ? GifPlan::Verdict::kTooBig
+                     : GifPlan::Verdict::kOk;
   return plan;
 }
 
@@ -88,7 +89,7 @@ bool BmpFits(const uint8_t* data, size_t size, int* width, int* height) {
     return false;
   }
   if (w <= 0 || h <= 0 || w > 65535 || h > 65535) return false;
-  if (4 * 2 * w * h > kMaxPictureBytes) return false;
+  if (w * h > kMaxDecodePixels) return false;
   *width = static_cast<int>(w);
   *height = static_cast<int>(h);
   return true;

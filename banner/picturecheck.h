@@ -20,6 +20,9 @@ constexpr int kMaxGifFrames = 4096;
 // Decoded pixels that showing one picture may hold at a time (canvas, decoded picture or
 // frame, saved area), at four bytes a pixel.
 constexpr int64_t kMaxPictureBytes = int64_t{64} * 1024 * 1024;
+// Pixels of one picture or frame decoded in one go (2048 x 2048): the decode that a load
+// runs on the user-interface thread then stays well within 100 ms.
+constexpr int64_t kMaxDecodePixels = int64_t{4} * 1024 * 1024;
 
 struct GifPlan {
   enum class Verdict {
@@ -28,7 +31,7 @@ struct GifPlan {
     kScreen,         // a side of 0 or over kMaxGifSide
     kTooManyFrames,  // more than kMaxGifFrames graphic blocks
     kNoFrames,       // no graphic block with an image rectangle
-    kTooBig,         // the decoded pixels would exceed kMaxPictureBytes
+    kTooBig,         // over kMaxDecodePixels in one go, or over kMaxPictureBytes in all
   };
   Verdict verdict = Verdict::kNotGif;
   int width = 0;
@@ -46,7 +49,7 @@ struct GifPlan {
 GifPlan PlanGif(const uint8_t* data, size_t size);
 
 // Whether a BMP's header announces a picture that fits the limits (both sides 1 to
-// 65535, canvas and decoded picture within kMaxPictureBytes); gives its size.
+// 65535, at most kMaxDecodePixels); gives its size.
 bool BmpFits(const uint8_t* data, size_t size, int* width, int* height);
 
 // Decodes a whole picture held in memory with the window system's loader; true when it
