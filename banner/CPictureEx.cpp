@@ -1,11 +1,6 @@
 #include "banner/CPictureEx.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -14,6 +9,7 @@
 #include "banner/download.h"
 #include "banner/gifwalk.h"
 #include "banner/picturecheck.h"
+#include "base/fileio.h"
 #include "winsys/Dialog.h"
 #include "winsys/Template.h"
 #include "winsys/WindowLink.h"
@@ -153,31 +149,6 @@ void Animate(std::shared_ptr<Frames> frames, std::shared_ptr<Run> run) {
   run->wake.notify_all();
 }
 
-// The file's bytes, at most `cap` of them; false when it cannot be read, is no regular
-// file or is longer. The open never waits (a FIFO put in the file's place is refused).
-bool ReadFile(const std::string& path, size_t cap, std::vector<uint8_t>* bytes) {
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat info;
-  bool ok =
-      fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<uint64_t>(info.st_size) <= cap;
-  std::vector<uint8_t> read;
-  if (ok) read.resize(static_cast<size_t>(info.st_size) + 1);
-  size_t got = 0;
-  while (ok && got < read.size()) {
-    const ssize_t n = ::read(fd, read.data() + got, read.size() - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) ok = false;
-    if (n <= 0) break;
-    got += static_cast<size_t>(n);
-  }
-  close(fd);
-  if (!ok || got > cap) return false;  // grew past the cap while being read
-  read.resize(got);
-  *bytes = std::move(read);
-  return true;
-}
-
 }  // namespace
 
 CPictureEx::CPictureEx() = default;
@@ -200,9 +171,11 @@ int CPictureEx::LoadFromResource() {
 }
 
 int CPictureEx::LoadFromFile(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  if (!ReadFile(path, banner::kMaxBannerBytes, &bytes)) return 0;
-  return LoadFromMemory(bytes.data(), bytes.size());
+  // Opened without waiting: a FIFO put in the file's place is refused, not waited on.
+  base::InputFile file = base::OpenInput(path, base::InputKind::kRegularOnly);
+  std::string bytes;
+  if (!file.ok() || base::ReadAll(file, banner::kMaxBannerBytes, &bytes) != 0) return 0;
+  return LoadFromMemory(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
 }
 
 int CPictureEx::LoadFromMemory(const uint8_t* data, size_t size) {
