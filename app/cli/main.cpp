@@ -89,31 +89,40 @@ std::vector<OptionHelp> GlyphOptions(std::vector<OptionHelp> head,
 const std::vector<CommandHelp>& Commands() {
   static const std::vector<CommandHelp> commands = {
       {"hex2bin",
-       {"hex2bin IN OUT"},
+       {"hex2bin IN OUT [--fill BYTE] [--start ADDR] [--end ADDR]"},
        "convert an Intel HEX file to a binary image",
        "Converts the Intel HEX file IN to the binary image OUT as the HEX-to-BIN converter "
        "does: data records at their full 32-bit address (types 02 and 04), the image starting "
-       "at the lowest data address, gaps filled with 0xFF, at most 64 MiB. OUT is used exactly "
-       "as given and replaced only once the image is complete. Prints the lowest data address "
-       "and the image size (\"0x%08X %d\"). A file the converter refuses leaves OUT untouched; "
-       "its message goes to standard error.",
-       {{"IN", "The Intel HEX file."}, {"OUT", "The binary image to write."}}},
+       "at the lowest data address, gaps filled with --fill, at most 64 MiB. OUT is used exactly "
+       "as given and replaced only once the image is complete. Prints the image's start address "
+       "and size (\"0x%08X %d\"). A file the converter refuses leaves OUT untouched.",
+       {{"IN", "The Intel HEX file; - reads standard input."},
+        {"OUT",
+         "The binary image to write; - writes it to standard output (nothing else is "
+         "printed then)."},
+        {"--fill BYTE", "The byte for gaps, two hex digits (default FF)."},
+        {"--start ADDR", "Crop or extend the image to start at ADDR (decimal or 0x hex)."},
+        {"--end ADDR", "Crop or extend the image to end before ADDR."}}},
       {"checksum",
-       {"checksum KIND TEXT"},
-       "checksum or CRC of hex byte text",
+       {"checksum KIND TEXT", "checksum KIND --file PATH", "checksum --list"},
+       "checksum or CRC of bytes",
        "Prints the checksum generator's result for the bytes of TEXT, written as pairs of hex "
-       "digits (\"01 03 00 00\"; at most 1023 bytes are read).",
+       "digits separated by blanks, tabs, commas or line breaks (\"01 03 00 00\"; at most 1023 "
+       "bytes; any other character or a lone digit is refused), or for the bytes of a file.",
        {{"KIND",
          "sum8, sum8-complement, sum16, sum16-complement, telecom, crc8-maxim, crc16-modbus, "
          "crc16-mcrf4xx or crc16-xmodem. telecom takes a whole frame starting with 7E and "
          "prints the four checksum characters and the closing 0D as hex bytes."},
-        {"TEXT", "The hex bytes; - reads them from standard input."}}},
+        {"TEXT", "The hex bytes; - reads them from standard input."},
+        {"--file PATH", "The bytes of the file PATH (- for standard input), any number."},
+        {"--list", "Lists the kinds."}}},
       {"modbus",
        {"modbus read ADDR FUNC START COUNT", "modbus write ADDR FUNC START COUNT DATA"},
        "Modbus RTU request frames",
        "Prints the Modbus tool's request frame (hex bytes, CRC-16/MODBUS last). Every field is "
-       "hex byte text as typed in the tool: ADDR and FUNC one byte, START and COUNT a "
-       "big-endian word (\"00 10\"); a field without a complete byte counts as 0.",
+       "hex byte text: ADDR and FUNC exactly one byte (\"01\"), START and COUNT exactly two, "
+       "high byte first (\"00 0A\"). write builds function 10 (Write Multiple Registers) "
+       "frames: DATA holds two bytes per register of COUNT.",
        {{"ADDR", "Slave address."},
         {"FUNC", "Function code."},
         {"START", "Starting register."},
@@ -249,7 +258,7 @@ std::string Usage(const CommandHelp& command) {
 }
 
 std::string ToolUsage() {
-  return std::string("usage: ") + kProgram + " COMMAND [ARGUMENTS]\n       " + kProgram +
+  return std::string("usage: ") + kProgram + " COMMAND [ARGUMENTS] [--json]\n       " + kProgram +
          " --help | --version | COMMAND --help\n";
 }
 
@@ -265,15 +274,29 @@ constexpr char kExitStatusText[] =
     "Exit status: 0 on success, 1 when the input is refused (the tool's message on standard "
     "error), 2 for a usage error.";
 
+constexpr char kJsonText[] =
+    "--json (any command) prints one JSON object: \"text\" holds the plain result without "
+    "its final line feed; further fields: checksum \"value\" and \"width\" (bits), --list "
+    "\"kinds\"; hex2bin \"start\" and \"size\"; fontlib \"path\" and \"size\"; modbus "
+    "and storage to-code \"bytes\"; storage to-value \"value\"; dechex \"numbers\"; ntc "
+    "\"entries\"; eseries \"pairs\" ([R1, R2] in ohms); timer \"overflow_value\", "
+    "\"overflow_count\", \"delay_ms\", \"error_ms\", \"count_frequency_hz\", "
+    "\"count_period_ms\", \"overflow_frequency_hz\", \"overflow_period_ms\" as far as the "
+    "result shows them.";
+
 constexpr char kDescription[] =
     "The results of QuorKit's tools for build scripts, computed exactly as the tool windows "
     "compute them. Input and output are UTF-8 (text that is not UTF-8 is refused); results go "
-    "to standard output, each followed by a line feed; messages go to standard error. Every "
+    "to standard output with line feeds and no blanks at line ends; a refusal is one line on "
+    "standard error, \"quorkit-cli: COMMAND: message\". Standard input (-) is read up to "
+    "64 KiB. Every "
     "command takes --help. A file is written under a temporary name beside it and renamed "
     "over it only once complete.";
 
 std::string ToolHelpText() {
-  std::string out = ToolUsage() + "\n" + Wrap(kDescription, 0, 78) + "\nCommands:\n";
+  std::string out = ToolUsage() + "\n" + Wrap(kDescription, 0, 78) + "\n" +
+                    Wrap(cli::kNumberFormsText, 0, 78) + "\n" + Wrap(kJsonText, 0, 78) +
+                    "\nCommands:\n";
   for (const CommandHelp& command : Commands()) {
     out += base::Format("  %-10s %s\n", command.name, command.summary);
   }
@@ -317,7 +340,8 @@ std::string ManPage() {
       out += ".B quorkit\\-cli\n" + Roff(line) + "\n.br\n";
     }
   }
-  out += ".SH DESCRIPTION\n" + Roff(kDescription) + "\n.SH COMMANDS\n";
+  out += ".SH DESCRIPTION\n" + Roff(kDescription) + "\n.PP\n" + Roff(cli::kNumberFormsText) +
+         "\n.PP\n" + Roff(kJsonText) + "\n.SH COMMANDS\n";
   for (const CommandHelp& command : Commands()) {
     out += ".SS " + Roff(command.name) + "\n";
     for (const char* line : command.synopsis) out += ".B quorkit\\-cli\n" + Roff(line) + "\n.br\n";
@@ -897,7 +921,7 @@ int RunModbus(const std::vector<std::string>& args) {
     if (const auto* message = std::get_if<std::string>(&read)) return Refuse("DATA " + *message);
     const std::vector<uint8_t>& data = std::get<std::vector<uint8_t>>(read);
     if (data.size() != registers * 2) {
-      return Refuse(base::Format("DATA holds %zu bytes; COUNT %zu register%s needs %zu",
+      return Refuse(base::Format("DATA holds %zu bytes, COUNT %zu register%s needs %zu",
                                  data.size(), registers, registers == 1 ? "" : "s", registers * 2));
     }
     frame = protocol::BuildWriteRequest(address, function, word(start), word(count), data);
@@ -1256,7 +1280,7 @@ int RunStorage(const std::vector<std::string>& args) {
     const size_t count = std::get<std::vector<uint8_t>>(read).size();
     const size_t wanted = kStorageSizes[type];
     if (wanted != 0 && count != wanted) {
-      return Refuse(base::Format("CODE holds %zu byte%s; %s takes %zu", count,
+      return Refuse(base::Format("CODE holds %zu byte%s, %s takes %zu", count,
                                  count == 1 ? "" : "s", p[1].c_str(), wanted));
     }
     if (count == 0) return Refuse("CODE holds no hex byte");

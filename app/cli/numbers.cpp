@@ -12,8 +12,9 @@ namespace cli {
 const char kNumberFormsText[] =
     "Numbers are read whole: decimals and exponents (4700, 4.7e3), an SI prefix p, n, u, µ, "
     "m, k, M or G after the number (4.7k, 100n), the prefix in place of the decimal point "
-    "(4k7 = 4700, 4u7 = 4.7e-6; for resistances also R: 2R2 = 2.2), and the unit after it "
-    "where the option has one (12MHz, 10kΩ, 100nF, 3.3V, 5ms). Anything else is refused.";
+    "(4k7 = 4700, 4u7 = 4.7e-6) or there the unit letter R, V, A or W (2R2 = 2.2 ohms, 3V3 = "
+    "3.3 volts), and the unit after it where the option has one (12MHz, 10kΩ, 100nF, 5ms). "
+    "Anything else is refused.";
 
 namespace {
 
@@ -69,6 +70,22 @@ const char* Example(Unit unit) {
       return "0.005, 5m or 5ms";
   }
   return "";
+}
+
+// The unit letter that may stand for the point: 2R2, 3V3.
+char PointLetter(Unit unit) {
+  switch (unit) {
+    case Unit::kOhm:
+      return 'R';
+    case Unit::kVolt:
+      return 'V';
+    case Unit::kAmpere:
+      return 'A';
+    case Unit::kWatt:
+      return 'W';
+    default:
+      return 0;
+  }
 }
 
 bool IsDigit(char c) {
@@ -137,7 +154,8 @@ NumberResult ReadNumber(std::string_view text, Unit unit) {
   const size_t before_prefix = pos;
   if (const Prefix* prefix = ConsumePrefix(text, &pos)) {
     prefix_exponent = prefix->exponent;
-  } else if (unit == Unit::kOhm && pos < text.size() && text[pos] == 'R' && pos + 1 < text.size() &&
+  } else if (const char point_letter = PointLetter(unit);
+             point_letter != 0 && pos + 1 < text.size() && text[pos] == point_letter &&
              IsDigit(text[pos + 1])) {
     ++pos;
   }

@@ -14,7 +14,7 @@ namespace cli {
 // The unit an option is measured in; its letters may follow the number.
 enum class Unit {
   kNone,    // a plain quantity (a ratio, a B constant)
-  kOhm,     // Ω (U+03A9 or U+2126), ohm, R; R also stands for the point: 2R2
+  kOhm,     // Ω (U+03A9 or U+2126), ohm, R; R, V, A and W also stand for the point: 2R2, 3V3
   kHertz,   // Hz
   kFarad,   // F
   kVolt,    // V
