@@ -88,5 +88,7 @@ void CQuorDlg::ShowBannerFile(bool only_if_present) {
   const std::string path = banner_folder_ + "/" + banner::kBannerFileName;
   if (only_if_present && !banner::BannerFileExists(path)) return;
   picture_.Stop();
-  if (picture_.LoadFromFile(path)) picture_.Draw();
+  // A file that does not load leaves the picture shown until now, which goes on.
+  picture_.LoadFromFile(path);
+  picture_.Draw();
 }

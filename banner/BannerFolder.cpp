@@ -1,6 +1,10 @@
 #include "banner/BannerFolder.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <climits>
@@ -19,7 +23,60 @@ bool MakeFolder(const std::string& path) {
   return mkdir(path.c_str(), 0755) == 0 || errno == EEXIST;
 }
 
+bool IsNameCharacter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// Removes `name` of the open folder when it is a regular file that nobody holds locked.
+bool RemoveIfLeftover(int folder, const char* name) {
+  struct stat seen;
+  if (fstatat(folder, name, &seen, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(seen.st_mode)) {
+    return false;
+  }
+  const int fd = openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat opened;
+  bool removed = false;
+  // Still the file looked at, and no running download holds it.
+  if (fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_dev == seen.st_dev &&
+      opened.st_ino == seen.st_ino && flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    removed = unlinkat(folder, name, 0) == 0;
+  }
+  close(fd);
+  return removed;
+}
+
 }  // namespace
+
+std::string TemporaryPattern() {
+  return std::string(".") + kBannerFileName + "-XXXXXX";
+}
+
+bool IsTemporaryName(const std::string& name) {
+  const std::string pattern = TemporaryPattern();
+  const size_t stem = pattern.size() - 6;
+  if (name.size() != pattern.size() || name.compare(0, stem, pattern, 0, stem) != 0) return false;
+  for (size_t i = stem; i < name.size(); ++i) {
+    if (!IsNameCharacter(name[i])) return false;
+  }
+  return true;
+}
+
+int RemoveLeftoverTemporaries(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return 0;
+  DIR* dir = fdopendir(fd);
+  if (dir == nullptr) {
+    close(fd);
+    return 0;
+  }
+  int removed = 0;
+  while (const dirent* entry = readdir(dir)) {
+    if (IsTemporaryName(entry->d_name) && RemoveIfLeftover(fd, entry->d_name)) ++removed;
+  }
+  closedir(dir);  // closes fd too
+  return removed;
+}
 
 std::string PrepareBannerFolder() {
   std::string base;
@@ -31,7 +88,9 @@ std::string PrepareBannerFolder() {
     return std::string();
   }
   const std::string folder = base + "/QuorKit";
-  return MakeFolder(folder) ? folder : std::string();
+  if (!MakeFolder(folder)) return std::string();
+  RemoveLeftoverTemporaries(folder);
+  return folder;
 }
 
 bool BannerFileExists(const std::string& path) {

@@ -5,6 +5,8 @@
 
 #include "banner/BannerFolder.h"
 #include "banner/download.h"
+#include "banner/picturecheck.h"
+#include "winsys/Canvas.h"
 #include "winsys/Dialog.h"
 #include "winsys/WindowLink.h"
 
@@ -89,6 +91,10 @@ bool CDownloadAd::Start() {
     options.port = g_server_port;
   }
   options.folder = folder_;
+  // The body is decoded on the worker's thread by the loader the picture control uses.
+  options.decode = [](const uint8_t* data, size_t size) {
+    return winsys::Picture::Decode(data, size, banner::kMaxDecodePixels) != nullptr;
+  };
   {
     std::lock_guard<std::mutex> lock(shared_->mutex);
     shared_->link = owner_->Link();

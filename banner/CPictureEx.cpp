@@ -1,14 +1,19 @@
 #include "banner/CPictureEx.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
-#include <fstream>
-#include <iterator>
 #include <mutex>
 #include <vector>
 
+#include "banner/download.h"
 #include "banner/gifwalk.h"
+#include "banner/picturecheck.h"
 #include "winsys/Dialog.h"
 #include "winsys/Template.h"
 #include "winsys/WindowLink.h"
@@ -16,26 +21,16 @@
 namespace {
 constexpr const char* kBannerResource = "bitmaps/147.bmp";  // type "MYP", ID 147
 constexpr auto kStopWait = std::chrono::milliseconds(5000);
-// Pictures are held as 32-bit pixels. A canvas, and all decoded frames together, stay within
-// 256 MiB of them, the limit Qt's image readers apply to one picture, so that a file that
-// announces a huge screen or thousands of large frames is refused instead of exhausting
-// memory.
-constexpr int64_t kMaxPixels = 64 * 1024 * 1024;
 
-struct FrameRecord {
-  std::unique_ptr<winsys::Picture> picture;
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  int delay = -1;
-  int disposal = 0;
-};
+using FrameRecord = banner::gif::Frame;
 }  // namespace
 
-// The frames of an animated GIF and the canvas they are drawn into. The saved area is used
-// only with the canvas's mutex held.
+// The frames of an animated GIF and the canvas they are drawn into. Frames are decoded one
+// at a time when they are drawn and dropped after, so that a GIF of many frames neither
+// holds the user-interface thread while loading nor keeps them all decoded. The saved area
+// is used only with the canvas's mutex held.
 struct CPictureEx::Frames {
+  std::vector<uint8_t> data;  // the whole GIF; unchanged while shared
   std::vector<FrameRecord> list;
   std::shared_ptr<winsys::Canvas> canvas;
   std::unique_ptr<winsys::Canvas> saved;
@@ -75,10 +70,22 @@ void ApplyDisposal(Frames& frames, size_t index) {
   }
 }
 
-// Draws frame `index` at its own place and size; true when something was drawn.
+// Frame `index` decoded at its own size; nullptr when it does not decode.
+std::unique_ptr<winsys::Picture> DecodeFrame(const Frames& frames, size_t index) {
+  const FrameRecord& f = frames.list[index];
+  const banner::gif::Walker walker(frames.data.data(), frames.data.size());
+  const std::vector<uint8_t> local = walker.CutLocal(f);
+  if (local.empty()) return nullptr;
+  return winsys::Picture::Decode(local.data(), local.size(),
+                                 static_cast<int64_t>(f.width) * f.height);
+}
+
+// Draws frame `index` at its own place and size; true when something was drawn. A frame
+// that does not decode is left out.
 bool ShowFrame(Frames& frames, size_t index) {
   const FrameRecord& f = frames.list[index];
-  if (!f.picture) return false;
+  const std::unique_ptr<winsys::Picture> picture = DecodeFrame(frames, index);
+  if (!picture) return false;
   std::lock_guard<std::mutex> lock(frames.canvas->mutex());
   if (f.disposal == 3) {
     auto saved = std::make_unique<winsys::Canvas>(f.width, f.height);
@@ -87,7 +94,7 @@ bool ShowFrame(Frames& frames, size_t index) {
       frames.saved = std::move(saved);
     }
   }
-  return frames.canvas->DrawPicture(*f.picture, f.left, f.top, f.width, f.height);
+  return frames.canvas->DrawPicture(*picture, f.left, f.top, f.width, f.height);
 }
 
 // Moves to the next frame; past the last one the whole canvas is cleared first.
@@ -110,6 +117,7 @@ void RequestRepaint(Run& run) {
 
 void Animate(std::shared_ptr<Frames> frames, std::shared_ptr<Run> run) {
   ApplyDisposal(*frames, frames->current);
+  bool drawn_this_round = false;
   for (;;) {
     {
       std::lock_guard<std::mutex> lock(run->mutex);
@@ -117,8 +125,9 @@ void Animate(std::shared_ptr<Frames> frames, std::shared_ptr<Run> run) {
     }
     const size_t index = frames->current;
     const FrameRecord& f = frames->list[index];
-    if (f.picture) {
-      if (ShowFrame(*frames, index)) RequestRepaint(*run);
+    if (ShowFrame(*frames, index)) {
+      drawn_this_round = true;
+      RequestRepaint(*run);
       std::unique_lock<std::mutex> lock(run->mutex);
       if (run->exit) break;
       const auto delay = std::chrono::milliseconds(banner::gif::FrameDelayMs(f.delay));
@@ -126,11 +135,47 @@ void Animate(std::shared_ptr<Frames> frames, std::shared_ptr<Run> run) {
       lock.unlock();
       ApplyDisposal(*frames, index);
     }
+    if (index + 1 >= frames->list.size()) {
+      // A round in which no frame decoded waits like one frame instead of spinning.
+      if (!drawn_this_round) {
+        std::unique_lock<std::mutex> lock(run->mutex);
+        if (run->wake.wait_for(lock, std::chrono::milliseconds(banner::gif::FrameDelayMs(0)),
+                               [&] { return run->exit; })) {
+          break;
+        }
+      }
+      drawn_this_round = false;
+    }
     Advance(*frames);
   }
   std::lock_guard<std::mutex> lock(run->mutex);
   run->ended = true;
   run->wake.notify_all();
+}
+
+// The file's bytes, at most `cap` of them; false when it cannot be read, is no regular
+// file or is longer. The open never waits (a FIFO put in the file's place is refused).
+bool ReadFile(const std::string& path, size_t cap, std::vector<uint8_t>* bytes) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat info;
+  bool ok =
+      fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<uint64_t>(info.st_size) <= cap;
+  std::vector<uint8_t> read;
+  if (ok) read.resize(static_cast<size_t>(info.st_size) + 1);
+  size_t got = 0;
+  while (ok && got < read.size()) {
+    const ssize_t n = ::read(fd, read.data() + got, read.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) ok = false;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  close(fd);
+  if (!ok || got > cap) return false;  // grew past the cap while being read
+  read.resize(got);
+  *bytes = std::move(read);
+  return true;
 }
 
 }  // namespace
@@ -155,80 +200,84 @@ int CPictureEx::LoadFromResource() {
 }
 
 int CPictureEx::LoadFromFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return 0;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                             std::istreambuf_iterator<char>());
-  if (file.bad()) return 0;
+  std::vector<uint8_t> bytes;
+  if (!ReadFile(path, banner::kMaxBannerBytes, &bytes)) return 0;
   return LoadFromMemory(bytes.data(), bytes.size());
 }
 
 int CPictureEx::LoadFromMemory(const uint8_t* data, size_t size) {
-  Unload();
   if (data == nullptr || size == 0) return 0;
   if (size >= 3 && data[0] == 'G' && data[1] == 'I' && data[2] == 'F') return LoadGif(data, size);
-  picture_ = winsys::Picture::Decode(data, size);
-  if (!picture_) return 0;
+  std::unique_ptr<winsys::Picture> picture =
+      winsys::Picture::Decode(data, size, banner::kMaxDecodePixels);
+  if (!picture) return 0;
   // The loader reports pixels at the display's 96 dots per inch.
-  return PrepareCanvas(picture_->Width(), picture_->Height());
+  const int width = picture->Width();
+  const int height = picture->Height();
+  std::shared_ptr<winsys::Canvas> canvas = MakeCanvas(width, height);
+  if (!canvas) return 0;
+  Unload();
+  picture_ = std::move(picture);
+  Install(std::move(canvas), width, height);
+  return 1;
 }
 
 int CPictureEx::LoadGif(const uint8_t* data, size_t size) {
+  const banner::GifPlan plan = banner::PlanGif(data, size);
+  if (plan.verdict != banner::GifPlan::Verdict::kOk) return 0;
+  const int width = plan.width;
+  const int height = plan.height;
+  std::unique_ptr<winsys::Picture> picture;
+  std::shared_ptr<Frames> frames;
+  if (plan.graphic_blocks == 1) {
+    picture = winsys::Picture::Decode(data, size, static_cast<int64_t>(width) * height);
+    if (!picture) return 0;
+  } else {
+    frames = std::make_shared<Frames>();
+    frames->data.assign(data, data + size);
+    frames->list = plan.frames;
+    // One frame that decodes is enough to take the place of the picture shown now; the
+    // others are decoded when their turn comes.
+    bool decodes = false;
+    for (size_t i = 0; i < frames->list.size() && !decodes; ++i) {
+      decodes = DecodeFrame(*frames, i) != nullptr;
+    }
+    if (!decodes) return 0;
+  }
+  std::shared_ptr<winsys::Canvas> canvas = MakeCanvas(width, height);
+  if (!canvas) return 0;
+  Unload();
   is_gif_ = true;
-  banner::gif::Walker walker(data, size);
-  if (!walker.IsGif()) return 0;
-  const int width = walker.ScreenWidth();
-  const int height = walker.ScreenHeight();
-  if (static_cast<int64_t>(width) * height > kMaxPixels) return 0;
-  const int blocks = walker.CountGraphicBlocks();
-  if (blocks == 0) return 0;
-  if (blocks == 1) {
-    picture_ = winsys::Picture::Decode(data, size);
-    if (!picture_) return 0;
-    return PrepareCanvas(width, height);
+  picture_ = std::move(picture);
+  Install(std::move(canvas), width, height);
+  if (frames) {
+    frames->canvas = canvas_;
+    frames->background = background_;
+    frames->width = width;
+    frames->height = height;
+    frames_ = std::move(frames);
   }
-  auto frames = std::make_shared<Frames>();
-  walker.Rewind();
-  banner::gif::Frame cut;
-  int64_t pixels = 0;
-  while (walker.NextFrame(&cut)) {
-    // A frame without an image rectangle (plain text) cannot be placed.
-    if (cut.width <= 0 || cut.height <= 0) continue;
-    pixels += static_cast<int64_t>(cut.width) * cut.height;
-    if (pixels > kMaxPixels) break;
-    FrameRecord record;
-    record.picture = winsys::Picture::Decode(cut.local_gif.data(), cut.local_gif.size());
-    if (!record.picture) continue;
-    record.left = cut.left;
-    record.top = cut.top;
-    record.width = cut.width;
-    record.height = cut.height;
-    record.delay = cut.delay;
-    record.disposal = cut.disposal;
-    frames->list.push_back(std::move(record));
-  }
-  if (frames->list.empty()) return 0;
-  if (!PrepareCanvas(width, height)) return 0;
-  frames->canvas = canvas_;
-  frames->background = background_;
-  frames->width = width;
-  frames->height = height;
-  frames_ = std::move(frames);
   return 1;
 }
 
-int CPictureEx::PrepareCanvas(int width, int height) {
+std::shared_ptr<winsys::Canvas> CPictureEx::MakeCanvas(int width, int height) {
+  if (width <= 0 || height <= 0 ||
+      static_cast<int64_t>(width) * height > banner::kMaxPictureBytes / 4) {
+    return nullptr;
+  }
+  auto canvas = std::make_shared<winsys::Canvas>(width, height);
+  if (!canvas->IsValid()) return nullptr;
+  canvas->Fill(0, 0, width, height, winsys::MenuColour());
+  return canvas;
+}
+
+void CPictureEx::Install(std::shared_ptr<winsys::Canvas> canvas, int width, int height) {
   width_ = width;
   height_ = height;
   if (dialog_) dialog_->ResizeControl(control_id_, width, height);
-  if (width <= 0 || height <= 0 || static_cast<int64_t>(width) * height > kMaxPixels) return 0;
-  auto canvas = std::make_shared<winsys::Canvas>(width, height);
-  if (!canvas->IsValid()) return 0;
   background_ = winsys::ButtonFaceColour();
-  canvas->Fill(0, 0, width, height, winsys::MenuColour());
   canvas_ = std::move(canvas);
   canvas_ready_ = true;
-  return 1;
 }
 
 int CPictureEx::Draw() {

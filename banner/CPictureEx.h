@@ -25,8 +25,12 @@ class CPictureEx {
   // Binds the control to control `control_id` of `dialog`, which must have a window.
   void Attach(winsys::Dialog* dialog, int control_id);
 
-  // Each load gives 1 when a picture is ready to draw, 0 otherwise. A resource or file that
-  // cannot be read changes nothing; data that cannot be decoded leaves the control empty.
+  // Each load gives 1 when a picture is ready to draw, 0 otherwise. The picture shown now is
+  // dropped only once the new one has decoded: a resource or file that cannot be read, and
+  // data that cannot be decoded or passes the limits of banner/picturecheck.h, change
+  // nothing (a GIF of several frames counts as decoded when one of its frames does; the
+  // others are decoded when they are drawn, on the animation thread). A file is read only
+  // up to the size of a banner download.
   int LoadFromResource();
   int LoadFromFile(const std::string& path);
   int LoadFromMemory(const uint8_t* data, size_t size);
@@ -45,7 +49,7 @@ class CPictureEx {
   winsys::Rgb BackgroundColour() const { return background_; }
   bool IsGif() const { return is_gif_; }
   bool IsAnimating() const { return thread_.joinable(); }
-  // Frames of an animated GIF that decoded (0 for a single picture).
+  // Frames of an animated GIF that have an image rectangle (0 for a single picture).
   size_t FrameCount() const;
   size_t CurrentFrame() const;
 
@@ -60,7 +64,10 @@ class CPictureEx {
   struct Run;
 
  private:
-  int PrepareCanvas(int width, int height);
+  // A canvas filled with the menu colour; nullptr when it cannot be had.
+  static std::shared_ptr<winsys::Canvas> MakeCanvas(int width, int height);
+  // Takes the canvas of a picture that has just loaded and sizes the window to it.
+  void Install(std::shared_ptr<winsys::Canvas> canvas, int width, int height);
   int LoadGif(const uint8_t* data, size_t size);
   void Paint(winsys::WindowPainter& painter);
 

@@ -1,6 +1,7 @@
 #include "banner/download.h"
 
 #include <curl/curl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -180,17 +181,22 @@ class Exchange {
   long status() const { return status_; }
   const std::string& headers() const { return headers_; }
 
-  // Moves the complete 200 body over the banner file.
-  bool Save(const std::string& target) {
+  // Moves the complete 200 body over the banner file, if it is a picture.
+  bool Save(const std::string& target, bool* not_a_picture) {
     if (status_ != 200 || file_ == nullptr) return false;
-    const bool flushed = std::fflush(file_) == 0 && fsync(fileno(file_)) == 0;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (!flushed || !closed) {
-      cancel_->DropTemporary();
+    const auto* bytes = reinterpret_cast<const uint8_t*>(body_.data());
+    if (!IsShowablePicture(bytes, body_.size(), options_.decode)) {
+      *not_a_picture = true;
+      Discard();
       return false;
     }
-    return cancel_->CommitTemporary(target);
+    // Renamed while still open: the lock on it keeps another run's clean-up away until then.
+    const bool flushed = std::fflush(file_) == 0 && fsync(fileno(file_)) == 0;
+    const bool renamed = flushed && cancel_->CommitTemporary(target);
+    if (!flushed) cancel_->DropTemporary();
+    std::fclose(file_);
+    file_ = nullptr;
+    return renamed;
   }
 
  private:
@@ -199,6 +205,7 @@ class Exchange {
     headers_.clear();
     stopped_after_headers_ = false;
     body_bytes_ = 0;
+    body_.clear();
   }
 
   void Discard() {
@@ -221,6 +228,7 @@ class Exchange {
     CURL* curl = curl_easy_init();
     if (curl == nullptr) return CURLE_FAILED_INIT;
     curl_slist* headers = curl_slist_append(nullptr, kAcceptHeader);
+    if (headers) headers = curl_slist_append(headers, kAcceptEncodingHeader);
     if (first_request && headers) headers = curl_slist_append(headers, kUserAgentHeader);
     curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http");
@@ -228,6 +236,9 @@ class Exchange {
     curl_easy_setopt(curl, CURLOPT_USERAGENT, kAgentName);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 0L);
+    // The body is kept exactly as it arrives; an encoded one is then no picture.
+    curl_easy_setopt(curl, CURLOPT_HTTP_CONTENT_DECODING, 0L);
+    curl_easy_setopt(curl, CURLOPT_HTTP_TRANSFER_DECODING, 1L);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(curl, CURLOPT_FRESH_CONNECT, 1L);
     curl_easy_setopt(curl, CURLOPT_FORBID_REUSE, 1L);
@@ -291,14 +302,18 @@ class Exchange {
     if (file_ == nullptr) return 0;
     if (n > options_.max_body - body_bytes_) return 0;  // over the cap
     body_bytes_ += n;
+    body_.append(data, n);
     return std::fwrite(data, 1, n, file_) == n ? n : 0;
   }
 
   bool OpenTemporary() {
     if (options_.folder.empty()) return false;
-    std::string path = options_.folder + "/." + kBannerFileName + "-XXXXXX";
+    std::string path = options_.folder + "/" + TemporaryPattern();
     const int fd = mkstemp(path.data());
     if (fd < 0) return false;
+    // Held until the file is renamed or removed: a file of this name without a lock on it
+    // was left by a run that was killed (PrepareBannerFolder removes those).
+    flock(fd, LOCK_EX | LOCK_NB);
     if (!cancel_->SetTemporary(path)) {
       close(fd);
       unlink(path.c_str());
@@ -320,6 +335,7 @@ class Exchange {
   std::string headers_;
   bool stopped_after_headers_ = false;
   size_t body_bytes_ = 0;
+  std::string body_;  // what the file holds, for the picture check
   std::FILE* file_ = nullptr;
 };
 
@@ -345,7 +361,7 @@ DownloadResult DownloadBanner(const DownloadOptions& options, DownloadCancel* ca
   }
   const long status = first.status();
   if (status == 200) {
-    result.status = first.Save(target) ? 200 : 0;
+    result.status = first.Save(target, &result.not_a_picture) ? 200 : 0;
     return result;
   }
   if (status != 301 && status != 302 && status != 303) {
@@ -360,7 +376,7 @@ DownloadResult DownloadBanner(const DownloadOptions& options, DownloadCancel* ca
   int attempts = 0;
   if (!second.Run(MakeUrl(parts.host, parts.port, parts.object), false, &attempts)) return result;
   if (second.status() == 200) {
-    result.status = second.Save(target) ? 200 : 0;
+    result.status = second.Save(target, &result.not_a_picture) ? 200 : 0;
   } else {
     result.status = static_cast<int>(second.status());
   }

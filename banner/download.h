@@ -1,11 +1,14 @@
 // The banner download: one HTTP/1.0 GET of the banner picture from the maker's server, at
 // most one redirection followed, the body saved into the banner folder only when it arrived
-// whole with status 200. Plain C++ over libcurl; runs on whatever thread calls it.
+// whole with status 200 and is a picture that the picture control can show. Plain C++ over libcurl;
+// runs on whatever thread calls it.
 #pragma once
 
 #include <cstddef>
 #include <mutex>
 #include <string>
+
+#include "banner/picturecheck.h"
 
 namespace banner {
 
@@ -17,6 +20,8 @@ constexpr size_t kMaxBannerBytes = 4u * 1024 * 1024;
 constexpr const char* kAcceptHeader =
     "Accept: audio/x-aiff, audio/basic, audio/midi, audio/mpeg, audio/wav, image/jpeg, "
     "image/gif, image/jpg, image/png, image/mng, image/bmp, text/plain, text/html, text/htm";
+// Sent with both requests: the body is to arrive as the picture itself, never packed.
+constexpr const char* kAcceptEncodingHeader = "Accept-Encoding: identity";
 // Sent with the first request only; the redirected one carries the client's agent name.
 constexpr const char* kUserAgentHeader = "User-Agent: ZevOdiRezo/1.0";
 constexpr const char* kAgentName = "ZIRUvi";
@@ -51,6 +56,9 @@ struct DownloadOptions {
   size_t max_body = kMaxBannerBytes;
   // A transfer that receives nothing for this long is given up.
   long stall_seconds = 60;
+  // Decodes the body as the picture control would (IsShowablePicture); without one only
+  // the picture's layout is checked.
+  PictureDecoder decode;
 };
 
 struct DownloadResult {
@@ -59,6 +67,9 @@ struct DownloadResult {
   int status = 0;
   int connect_attempts = 0;  // of the first request
   bool redirected = false;
+  // A whole status-200 body arrived but was no picture that the banner can show; the
+  // banner file was left as it was.
+  bool not_a_picture = false;
 };
 
 // Sets up the HTTP client once. Not thread-safe against other threads' use of it, so the

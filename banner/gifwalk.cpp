@@ -107,7 +107,7 @@ bool Walker::Skip() {
   return true;
 }
 
-bool Walker::Walk(Frame* frame) {
+bool Walker::Walk(Frame* frame, bool cut) {
   if (!is_gif_) return false;
   BlockKind kind = KindAt(data_, size_, pos_);
   while (kind == BlockKind::kApplication || kind == BlockKind::kComment) {
@@ -143,37 +143,60 @@ bool Walker::Walk(Frame* frame) {
   frame->disposal = disposal;
   frame->span_start = start;
   frame->span_end = pos_;
+  frame->graphic = graphic;
   if (kind == BlockKind::kImage) {
     frame->left = Read16(data_ + graphic + 1);
     frame->top = Read16(data_ + graphic + 3);
     frame->width = Read16(data_ + graphic + 5);
     frame->height = Read16(data_ + graphic + 7);
   }
+  if (!cut) return true;
   const size_t head = FirstBlock();
   frame->gif.reserve(head + (pos_ - start) + 1);
   frame->gif.assign(data_, data_ + head);
   frame->gif.insert(frame->gif.end(), data_ + start, data_ + pos_);
   frame->gif.push_back(0x3B);
-  frame->local_gif = frame->gif;
-  if (kind == BlockKind::kImage) {
-    uint8_t* local = frame->local_gif.data();
-    Write16(local + 6, frame->width);
-    Write16(local + 8, frame->height);
-    const size_t descriptor = head + (graphic - start);
-    Write16(local + descriptor + 1, 0);
-    Write16(local + descriptor + 3, 0);
-  }
+  frame->local_gif = CutLocal(*frame);
   return true;
 }
 
+std::vector<uint8_t> Walker::CutLocal(const Frame& frame) const {
+  const size_t head = FirstBlock();
+  if (!is_gif_ || frame.span_start < head || frame.span_end > size_ ||
+      frame.span_start >= frame.span_end || frame.graphic < frame.span_start ||
+      frame.graphic >= frame.span_end) {
+    return {};
+  }
+  std::vector<uint8_t> local;
+  local.reserve(head + (frame.span_end - frame.span_start) + 1);
+  local.assign(data_, data_ + head);
+  local.insert(local.end(), data_ + frame.span_start, data_ + frame.span_end);
+  local.push_back(0x3B);
+  if (KindAt(data_, size_, frame.graphic) == BlockKind::kImage) {
+    Write16(local.data() + 6, frame.width);
+    Write16(local.data() + 8, frame.height);
+    const size_t descriptor = head + (frame.graphic - frame.span_start);
+    Write16(local.data() + descriptor + 1, 0);
+    Write16(local.data() + descriptor + 3, 0);
+  }
+  return local;
+}
+
 bool Walker::SkipGraphic() {
-  return Walk(nullptr);
+  return Walk(nullptr, false);
 }
 
 bool Walker::NextFrame(Frame* frame) {
   Frame cut;
-  if (!Walk(&cut)) return false;
+  if (!Walk(&cut, true)) return false;
   *frame = std::move(cut);
+  return true;
+}
+
+bool Walker::NextFrameHead(Frame* frame) {
+  Frame head;
+  if (!Walk(&head, false)) return false;
+  *frame = std::move(head);
   return true;
 }
 

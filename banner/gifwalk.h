@@ -39,6 +39,7 @@ struct Frame {
   int height = 0;
   size_t span_start = 0;  // offsets into the data: first byte and one past the last
   size_t span_end = 0;
+  size_t graphic = 0;  // offset of the image descriptor (or plain-text extension)
   // Header, logical screen descriptor and global colour table, the span, a trailer.
   std::vector<uint8_t> gif;
   // The same frame as a picture of its own size: the logical screen is the frame's
@@ -69,12 +70,16 @@ class Walker {
   bool SkipGraphic();
   // Walks one graphic block and cuts it out as a frame.
   bool NextFrame(Frame* frame);
+  // The same walk, filling in everything but the two cut-out GIFs (nothing is copied).
+  bool NextFrameHead(Frame* frame);
+  // The `local_gif` of a frame that NextFrameHead gave.
+  std::vector<uint8_t> CutLocal(const Frame& frame) const;
   // Graphic blocks from the first block until the walk fails; leaves the position there.
   int CountGraphicBlocks();
 
  private:
   bool Skip();
-  bool Walk(Frame* frame);
+  bool Walk(Frame* frame, bool cut);
 
   const uint8_t* data_;
   size_t size_;

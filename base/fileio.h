@@ -31,6 +31,11 @@ class InputFile {
   bool regular() const { return regular_; }
   std::uint64_t size() const { return size_; }  // of a regular file; 0 for a stream
 
+  // Reads up to `size` bytes: the count, 0 at the end, or -1 with errno set (EINTR is
+  // retried). A FIFO opened before its writer came waits here for the writer's first bytes
+  // (or its close) rather than in the open.
+  long Read(void* data, std::size_t size);
+
   // Adopts an open descriptor (standard input for "-"); it is closed with the object unless
   // `owned` is false.
   static InputFile FromDescriptor(int fd, bool owned);
@@ -41,12 +46,15 @@ class InputFile {
   bool owned_ = true;
   int error_ = 0;
   bool regular_ = false;
+  bool fifo_ = false;
   std::uint64_t size_ = 0;
 };
 
 // Opens `path` read-only. The open never blocks (O_NONBLOCK, then fstat); with kRegularOnly
-// a directory fails with EISDIR and any other non-regular file with ENODEV. With
-// kStreamsToo a stream is switched back to blocking reads after the open.
+// a directory fails with EISDIR and any other non-regular file with ENODEV, and a device
+// is not even opened (opening a serial port may already raise its modem lines). With
+// kStreamsToo a directory still fails with EISDIR, and a stream is switched back to
+// blocking reads after the open.
 InputFile OpenInput(const std::string& path, InputKind kind);
 
 // Reads the rest of `file` into `bytes`, at most `cap` bytes. Returns 0, errno of a read
@@ -75,7 +83,7 @@ class OutputFile {
   int Write(std::string_view bytes) { return Write(bytes.data(), bytes.size()); }
   // Flushes, syncs and puts the file in place: 0 or errno (nothing is left behind then).
   int Commit();
-  // Drops what was written; OUT stays as it was.
+  // Drops what was written; OUT stays as it was (what went to a device or FIFO is gone).
   void Abandon();
 
   const std::string& path() const { return path_; }
@@ -83,7 +91,9 @@ class OutputFile {
  private:
   std::string path_;    // what the user named
   std::string target_;  // where the content goes (a link's target)
-  std::string temp_;    // the temporary file, empty when writing in place
+  std::string name_;    // target_'s last component, renamed over in dir_fd_
+  std::string temp_;    // the temporary file in dir_fd_, empty when writing in place
+  int dir_fd_ = -1;     // target_'s folder while a temporary file is written there
   int fd_ = -1;
   int error_ = 0;
 };

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +20,13 @@ void Check(bool condition) {
   if (!condition) __builtin_trap();
 }
 
-std::FILE* OpenBytes(const uint8_t* data, size_t size) {
-  if (size == 0) return std::fopen("/dev/null", "rb");
-  return fmemopen(const_cast<uint8_t*>(data), size, "rb");
+// The bytes as a regular file of their own (closed with the returned input).
+base::InputFile FileOf(const uint8_t* data, size_t size) {
+  const int fd = memfd_create("hex", 0);
+  Check(fd >= 0);
+  Check(write(fd, data, size) == static_cast<ssize_t>(size));
+  Check(lseek(fd, 0, SEEK_SET) == 0);
+  return base::InputFile::FromDescriptor(fd, true);
 }
 
 }  // namespace
@@ -41,9 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   CIHexFile reader;
-  std::FILE* stream = OpenBytes(data, size);
-  Check(stream != nullptr);
-  reader.Attach(stream);
+  reader.Attach(FileOf(data, size));
   const int64_t span = reader.MeasureImage();
   const uint64_t base = reader.base_address();
   if (span >= 0 && span <= kLoadLimit) {

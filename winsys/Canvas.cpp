@@ -1,10 +1,12 @@
 #include "winsys/Canvas.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -95,6 +97,29 @@ std::unique_ptr<Picture> Picture::Decode(const uint8_t* data, size_t size) {
   if (data == nullptr || size == 0 || size > static_cast<size_t>(INT32_MAX)) return nullptr;
   QImage image;
   if (!image.loadFromData(data, static_cast<int>(size)) || image.isNull()) return nullptr;
+  std::unique_ptr<Picture> picture(new Picture());
+  picture->impl_->image = std::move(image);
+  return picture;
+}
+
+std::unique_ptr<Picture> Picture::Decode(const uint8_t* data, size_t size, int64_t max_pixels) {
+  if (data == nullptr || size == 0 || size > static_cast<size_t>(INT32_MAX)) return nullptr;
+  const QByteArray bytes =
+      QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  QBuffer buffer;
+  buffer.setData(bytes);
+  if (!buffer.open(QIODevice::ReadOnly)) return nullptr;
+  QImageReader reader(&buffer);
+  const QSize announced = reader.size();
+  if (!announced.isValid() || announced.isEmpty() ||
+      static_cast<int64_t>(announced.width()) * announced.height() > max_pixels) {
+    return nullptr;
+  }
+  QImage image;
+  if (!reader.read(&image) || image.isNull() ||
+      static_cast<int64_t>(image.width()) * image.height() > max_pixels) {
+    return nullptr;
+  }
   std::unique_ptr<Picture> picture(new Picture());
   picture->impl_->image = std::move(image);
   return picture;

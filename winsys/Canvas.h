@@ -19,6 +19,9 @@ class Picture {
  public:
   // nullptr when the bytes cannot be decoded.
   static std::unique_ptr<Picture> Decode(const uint8_t* data, size_t size);
+  // The same, refusing before decoding a picture whose header announces more than
+  // `max_pixels` pixels (or no size at all). Safe on any thread.
+  static std::unique_ptr<Picture> Decode(const uint8_t* data, size_t size, int64_t max_pixels);
   ~Picture();
   int Width() const;
   int Height() const;

@@ -16,6 +16,7 @@
 #include "app/ToolTable.h"
 #include "app/history.h"
 #include "app/version.h"
+#include "tests/banner/gif_fixture.h"
 #include "winsys/DialogWindow.h"
 #include "winsys/Prompt.h"
 
@@ -220,14 +221,46 @@ TEST_F(MainWindowTest, FailedDownloadFallsBackToAnEarlierFileOrKeepsTheBuiltIn) 
   EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer));
 }
 
-TEST_F(MainWindowTest, UndecodableBannerFileEmptiesTheBannerArea) {
-  CQuorDlg main;
-  ASSERT_TRUE(main.Create(nullptr));
-  std::ofstream(main.banner_folder() + "/veytoolad.gif", std::ios::binary) << "not a picture";
-  main.SendMessage(CQuorDlg::kBannerMessage, 1, 0);
-  for (int tick = 0; tick < 10; ++tick) main.TickTimer(CQuorDlg::kBannerTimer);
-  EXPECT_FALSE(main.picture().IsCanvasReady());
-  EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer));
+TEST_F(MainWindowTest, BannerFileThatDoesNotLoadKeepsTheBuiltInBannerShown) {
+  using giftest::GifBuilder;
+  const std::vector<uint32_t> colours = {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF};
+  GifBuilder huge_screen(8000, 8000, colours);
+  huge_screen.Image(0, 0, 2, 2, 1).Trailer();
+  GifBuilder too_many(500, 60, colours);
+  for (int i = 0; i < 4097; ++i) too_many.Control(0, 10).Image(i % 500, 0, 1, 1, 1 + i % 3);
+  too_many.Trailer();
+  GifBuilder no_image(500, 60, colours);
+  no_image.Control(0, 10).PlainText("a").Control(0, 10).PlainText("b").Trailer();
+  const auto text = [](const GifBuilder& gif) {
+    return std::string(gif.Data().begin(), gif.Data().end());
+  };
+  const struct {
+    const char* name;
+    std::string bytes;
+  } cases[] = {
+      {"not a picture", "not a picture"},         {"GIF signature only", "GIF89a"},
+      {"screen over 4096", text(huge_screen)},    {"4097 frames", text(too_many)},
+      {"no frame with an image", text(no_image)},
+  };
+  for (const auto& c : cases) {
+    CQuorDlg main;
+    ASSERT_TRUE(main.Create(nullptr));
+    const winsys::Rgb built_in = main.picture().CanvasPixel(1, 1);
+    std::ofstream(main.banner_folder() + "/veytoolad.gif", std::ios::binary) << c.bytes;
+    main.SendMessage(CQuorDlg::kBannerMessage, 1, 0);
+    for (int tick = 0; tick < 10; ++tick) main.TickTimer(CQuorDlg::kBannerTimer);
+    EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer)) << c.name;
+    // The banner area still shows the built-in picture, never an empty area.
+    ASSERT_TRUE(main.picture().IsCanvasReady()) << c.name;
+    EXPECT_EQ(main.picture().PictureWidth(), 500) << c.name;
+    EXPECT_EQ(main.picture().PictureHeight(), 60) << c.name;
+    EXPECT_FALSE(main.picture().IsGif()) << c.name;
+    EXPECT_EQ(main.picture().CanvasPixel(1, 1), built_in) << c.name;
+    QTemporaryDir dir;
+    const std::string png = dir.filePath("banner.png").toStdString();
+    ASSERT_TRUE(main.GrabToPng(CQuorDlg::kBannerControl, png)) << c.name;
+    EXPECT_EQ(QImage(QString::fromStdString(png)).pixel(1, 1) & 0xFFFFFF, built_in) << c.name;
+  }
 }
 
 TEST_F(MainWindowTest, MissingBannerFileKeepsTheBuiltInBanner) {

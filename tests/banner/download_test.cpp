@@ -9,6 +9,7 @@
 #include <iterator>
 #include <thread>
 
+#include "tests/banner/gif_fixture.h"
 #include "tests/banner/http_server.h"
 
 namespace {
@@ -25,6 +26,52 @@ using httptest::Server;
 const std::string kAccept =
     "Accept: audio/x-aiff, audio/basic, audio/midi, audio/mpeg, audio/wav, image/jpeg, "
     "image/gif, image/jpg, image/png, image/mng, image/bmp, text/plain, text/html, text/htm";
+const std::string kAcceptEncoding = "Accept-Encoding: identity";
+
+std::string Bytes(const giftest::GifBuilder& gif) {
+  return std::string(gif.Data().begin(), gif.Data().end());
+}
+
+// A 2 x 2 GIF; `colour` (1 to 3) picks its colour, `comment` pads it.
+std::string SmallGif(int colour, const std::string& comment = "") {
+  giftest::GifBuilder gif(2, 2, {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF});
+  if (!comment.empty()) gif.Comment(comment);
+  gif.Image(0, 0, 2, 2, colour).Trailer();
+  return Bytes(gif);
+}
+
+// A 2 x 2 BMP of 24-bit pixels (rows padded to four bytes).
+std::string SmallBmp() {
+  const uint8_t head[54] = {'B',  'M',  70, 0, 0, 0, 0,  0, 0, 0, 54,   0,    0, 0,
+                            40,   0,    0,  0, 2, 0, 0,  0, 2, 0, 0,    0,    1, 0,
+                            24,   0,    0,  0, 0, 0, 16, 0, 0, 0, 0x13, 0x0B, 0, 0,
+                            0x13, 0x0B, 0,  0, 0, 0, 0,  0, 0, 0, 0,    0};
+  std::string bmp(reinterpret_cast<const char*>(head), sizeof head);
+  for (int row = 0; row < 2; ++row) bmp += std::string("\x00\x00\xff\x00\xff\x00\x00\x00", 8);
+  return bmp;
+}
+
+// `data` as a gzip stream of one stored deflate block.
+std::string Gzip(const std::string& data) {
+  uint32_t crc = 0xFFFFFFFFu;
+  for (unsigned char c : data) {
+    crc ^= c;
+    for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
+  }
+  crc ^= 0xFFFFFFFFu;
+  const auto le32 = [](uint32_t v) {
+    return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                       static_cast<char>(v >> 24)};
+  };
+  const uint16_t n = static_cast<uint16_t>(data.size());
+  std::string out("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);
+  out += '\x01';
+  out += static_cast<char>(n & 0xFF);
+  out += static_cast<char>(n >> 8);
+  out += static_cast<char>(~n & 0xFF);
+  out += static_cast<char>((~n >> 8) & 0xFF);
+  return out + data + le32(crc) + le32(static_cast<uint32_t>(data.size()));
+}
 
 std::string Response(const std::string& status, const std::string& headers, const std::string& body,
                      bool with_length = true) {
@@ -73,50 +120,124 @@ class BannerDownload : public testing::Test {
     EXPECT_EQ(Entries(), std::vector<std::string>{"veytoolad.gif"});
   }
 
-  static constexpr const char* kEarlier = "GIF89a earlier banner";
+  const std::string kEarlier = SmallGif(1, "earlier banner");
   std::string folder_;
 };
 
 TEST_F(BannerDownload, FirstRequestOnTheWire) {
   Server server;
-  server.Push(Response("200 OK", "Content-Type: image/gif\r\n", "GIF89a new"));
+  server.Push(Response("200 OK", "Content-Type: image/gif\r\n", SmallGif(2)));
   const DownloadResult result = DownloadBanner(Options(server), nullptr);
   EXPECT_EQ(result.status, 200);
   EXPECT_FALSE(result.redirected);
+  EXPECT_FALSE(result.not_a_picture);
   ASSERT_EQ(server.Requests().size(), 1u);
   const std::vector<std::string> expected = {
-      "GET /ad/veytoolad.gif HTTP/1.0",
-      "Host: " + server.HostPort(),
-      kAccept,
+      "GET /ad/veytoolad.gif HTTP/1.0", "Host: " + server.HostPort(), kAccept, kAcceptEncoding,
       "User-Agent: ZevOdiRezo/1.0",
   };
   EXPECT_EQ(Lines(server.Requests()[0]), expected);
-  EXPECT_EQ(Banner(), "GIF89a new");
+  EXPECT_EQ(Banner(), SmallGif(2));
   EXPECT_EQ(Entries(), std::vector<std::string>{"veytoolad.gif"});
 }
 
-TEST_F(BannerDownload, BodiesThatArriveWholeReplaceTheBanner) {
-  const std::string binary("GIF89a\0\r\n\xff\x00 tail", 16);
-  const std::string at_cap(banner::kMaxBannerBytes, 'x');
+TEST_F(BannerDownload, PicturesThatArriveWholeReplaceTheBanner) {
+  const std::string gif = SmallGif(2, std::string("\0\r\n\xff\x00 binary", 12));
+  // Padded with comment blocks to exactly the cap.
+  giftest::GifBuilder padded(2, 2, {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF});
+  padded.Image(0, 0, 2, 2, 3);
+  while (banner::kMaxBannerBytes - padded.Size() - 1 > 250) padded.Comment(std::string(200, 'p'));
+  const size_t rest = banner::kMaxBannerBytes - padded.Size() - 1;  // a comment of rest - 4
+  padded.Comment(std::string(rest - 4, 'q')).Trailer();
+  const std::string at_cap = Bytes(padded);
+  ASSERT_EQ(at_cap.size(), banner::kMaxBannerBytes);
   struct Case {
     const char* name;
     std::string reply;
     std::string body;
   } cases[] = {
-      {"with length", Response("200 OK", "", binary), binary},
-      {"closed by the server", Response("200 OK", "", binary, false), binary},
-      {"empty", Response("200 OK", "", ""), ""},
+      {"GIF with length", Response("200 OK", "", gif), gif},
+      {"GIF closed by the server", Response("200 OK", "", gif, false), gif},
+      {"BMP", Response("200 OK", "Content-Type: image/bmp\r\n", SmallBmp()), SmallBmp()},
       {"exactly at the cap", Response("200 OK", "", at_cap), at_cap},
       {"at the cap, no length", Response("200 OK", "", at_cap, false), at_cap},
-      {"HTTP/1.1 answer", "HTTP/1.1 200 OK\r\nContent-Length: 3\r\n\r\nabc", "abc"},
+      {"HTTP/1.1 answer",
+       "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(gif.size()) + "\r\n\r\n" + gif, gif},
+      {"identity encoding", Response("200 OK", "Content-Encoding: identity\r\n", gif), gif},
   };
   for (const Case& c : cases) {
     WriteEarlier();
     Server server;
     server.Push(c.reply);
-    EXPECT_EQ(DownloadBanner(Options(server), nullptr).status, 200) << c.name;
+    const DownloadResult result = DownloadBanner(Options(server), nullptr);
+    EXPECT_EQ(result.status, 200) << c.name;
+    EXPECT_FALSE(result.not_a_picture) << c.name;
     EXPECT_TRUE(Banner() == c.body) << c.name;
     EXPECT_EQ(Entries(), std::vector<std::string>{"veytoolad.gif"}) << c.name;
+  }
+}
+
+TEST_F(BannerDownload, OnlyAPictureReplacesTheBanner) {
+  const std::string gif = SmallGif(2);
+  giftest::GifBuilder huge(8000, 8000, {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF});
+  huge.Image(0, 0, 2, 2, 1).Trailer();
+  giftest::GifBuilder many(8, 8, {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF});
+  for (int i = 0; i < 4097; ++i) many.Control(0, 10).Image(0, 0, 1, 1, 1);
+  many.Trailer();
+  std::string big_bmp = SmallBmp();
+  big_bmp[18] = '\x40';  // 8000 x 8000 announced
+  big_bmp[19] = '\x1f';
+  big_bmp[22] = '\x40';
+  big_bmp[23] = '\x1f';
+  const std::string html =
+      "<html><head><title>Sign in</title></head><body>Log in to the network</body></html>";
+  struct Case {
+    const char* name;
+    std::string reply;
+  } cases[] = {
+      {"captive portal page", Response("200 OK", "Content-Type: text/html\r\n", html)},
+      {"gzip-encoded GIF", Response("200 OK", "Content-Encoding: gzip\r\n", Gzip(gif))},
+      {"close-delimited GIF cut short",
+       Response("200 OK", "", gif.substr(0, gif.size() - 6), false)},
+      {"GIF without its trailer", Response("200 OK", "", gif.substr(0, gif.size() - 1))},
+      {"empty body", Response("200 OK", "", "")},
+      {"GIF signature only", Response("200 OK", "", "GIF89a")},
+      {"GIF screen over 4096", Response("200 OK", "", Bytes(huge))},
+      {"GIF of 4097 frames", Response("200 OK", "", Bytes(many))},
+      {"BMP of 8000 x 8000", Response("200 OK", "", big_bmp)},
+      {"BMP header only", Response("200 OK", "", SmallBmp().substr(0, 20))},
+  };
+  for (const Case& c : cases) {
+    WriteEarlier();
+    Server server;
+    server.Push(c.reply);
+    const DownloadResult result = DownloadBanner(Options(server), nullptr);
+    EXPECT_EQ(result.status, 0) << c.name;
+    EXPECT_TRUE(result.not_a_picture) << c.name;
+    ExpectEarlierUntouched();
+    ASSERT_EQ(server.Requests().size(), 1u);
+    EXPECT_EQ(Lines(server.Requests()[0])[3], kAcceptEncoding) << c.name;
+  }
+}
+
+TEST_F(BannerDownload, TheDecoderHasTheLastWord) {
+  const std::string gif = SmallGif(3);
+  for (const bool decodes : {false, true}) {
+    WriteEarlier();
+    Server server;
+    server.Push(Response("200 OK", "", gif));
+    DownloadOptions options = Options(server);
+    std::vector<size_t> asked;
+    options.decode = [&](const uint8_t*, size_t size) {
+      asked.push_back(size);
+      return decodes;
+    };
+    const DownloadResult result = DownloadBanner(options, nullptr);
+    EXPECT_EQ(result.status, decodes ? 200 : 0);
+    EXPECT_EQ(result.not_a_picture, !decodes);
+    EXPECT_EQ(Banner(), decodes ? gif : kEarlier);
+    // A GIF of one image is decoded whole, as the picture control decodes it.
+    EXPECT_EQ(asked, std::vector<size_t>{gif.size()});
   }
 }
 
@@ -169,11 +290,11 @@ TEST_F(BannerDownload, OneRedirectionIsFollowed) {
     char header[200];
     std::snprintf(header, sizeof header, c.header, second.port());
     first.Push(Redirect(c.status, header));
-    second.Push(Response("200 OK", "", "GIF89a moved"));
+    second.Push(Response("200 OK", "", SmallGif(3)));
     const DownloadResult result = DownloadBanner(Options(first), nullptr);
     EXPECT_EQ(result.status, 200) << header;
     EXPECT_TRUE(result.redirected);
-    EXPECT_EQ(Banner(), "GIF89a moved") << header;
+    EXPECT_EQ(Banner(), SmallGif(3)) << header;
     EXPECT_EQ(Entries(), std::vector<std::string>{"veytoolad.gif"});
     ASSERT_EQ(second.Requests().size(), 1u) << header;
     const std::vector<std::string> expected = {
@@ -181,6 +302,7 @@ TEST_F(BannerDownload, OneRedirectionIsFollowed) {
         "Host: " + second.HostPort(),
         "User-Agent: ZIRUvi",
         kAccept,
+        kAcceptEncoding,
     };
     EXPECT_EQ(Lines(second.Requests()[0]), expected) << header;
   }

@@ -1,8 +1,10 @@
 // The download worker reporting to its owner window, and going away without waiting.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdlib>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "banner/CDownloadAd.h"
+#include "tests/banner/gif_fixture.h"
 #include "tests/banner/http_server.h"
 #include "winsys/Dialog.h"
 
@@ -70,9 +73,19 @@ class DownloadWorker : public testing::Test {
   std::string server_before_;
 };
 
+std::string SmallGif() {
+  giftest::GifBuilder gif(3, 2, {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF});
+  gif.Image(0, 0, 3, 2, 2).Trailer();
+  return std::string(gif.Data().begin(), gif.Data().end());
+}
+
+std::string Ok(const std::string& body) {
+  return "HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
 TEST_F(DownloadWorker, ReportsSuccessOnce) {
   httptest::Server server;
-  server.Push("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nGIF89a new");
+  server.Push(Ok(SmallGif()));
   ASSERT_TRUE(CDownloadAd::SetServer(server.HostPort()));
   CDownloadAd worker;
   worker.SetOwner(&owner_);
@@ -85,7 +98,57 @@ TEST_F(DownloadWorker, ReportsSuccessOnce) {
   ASSERT_EQ(owner_.messages.size(), 1u);
   EXPECT_EQ(owner_.messages[0].first, 0x0464u);
   EXPECT_EQ(owner_.messages[0].second, 1u);
-  EXPECT_EQ(Banner(worker), "GIF89a new");
+  EXPECT_EQ(Banner(worker), SmallGif());
+}
+
+// The worker decodes the body as the picture control would before it replaces the banner.
+TEST_F(DownloadWorker, SavesOnlyWhatThePictureControlDecodes) {
+  QImage image(4, 3, QImage::Format_RGB32);
+  image.fill(qRgb(1, 2, 3));
+  QByteArray bmp;
+  QBuffer buffer(&bmp);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(image.save(&buffer, "BMP"));
+  // Laid out as a GIF of two frames, but neither frame holds image data that decodes.
+  giftest::GifBuilder broken(4, 4, {0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF});
+  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0});
+  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0}).Trailer();
+  std::string bad_bmp = bmp.toStdString();
+  bad_bmp[28] = 7;  // no such bit depth
+  const std::string earlier = SmallGif();
+  const struct {
+    const char* name;
+    std::string body;
+    bool saved;
+  } cases[] = {
+      {"BMP", bmp.toStdString(), true},
+      {"GIF whose frames do not decode", std::string(broken.Data().begin(), broken.Data().end()),
+       false},
+      {"BMP of an unknown bit depth", bad_bmp, false},
+      {"HTML", "<html><body>portal</body></html>", false},
+  };
+  for (const auto& c : cases) {
+    owner_.messages.clear();
+    httptest::Server server;
+    server.Push(Ok(c.body));
+    ASSERT_TRUE(CDownloadAd::SetServer(server.HostPort()));
+    CDownloadAd worker;
+    worker.SetOwner(&owner_);
+    ASSERT_TRUE(worker.PrepareFolder());
+    std::ofstream(worker.Folder() + "/veytoolad.gif", std::ios::binary) << earlier;
+    ASSERT_TRUE(worker.Start());
+    ASSERT_TRUE(WaitFor([&] { return !owner_.messages.empty(); })) << c.name;
+    Settle();
+    ASSERT_EQ(owner_.messages.size(), 1u) << c.name;
+    EXPECT_EQ(owner_.messages[0].second, c.saved ? 1u : 0u) << c.name;
+    EXPECT_TRUE(Banner(worker) == (c.saved ? c.body : earlier)) << c.name;
+    EXPECT_EQ(QDir(QString::fromStdString(worker.Folder()))
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"veytoolad.gif"})
+        << c.name;
+    ASSERT_EQ(server.Requests().size(), 1u);
+    EXPECT_NE(server.Requests()[0].find("\r\nAccept-Encoding: identity\r\n"), std::string::npos);
+  }
 }
 
 TEST_F(DownloadWorker, ReportsFailure) {

@@ -126,19 +126,32 @@ TEST(PictureGif, SeveralBlocksButOneDecodedFrameIsASinglePicture) {
   EXPECT_EQ(picture.CanvasPixel(5, 2), winsys::MenuColour());
 }
 
-TEST(PictureGif, NothingDecodableLeavesTheControlEmpty) {
+TEST(PictureGif, NothingDecodableKeepsThePictureShown) {
   CPictureEx picture;
   GifBuilder good(10, 6, kColours);
   good.Image(0, 0, 10, 6, 1).Trailer();
   ASSERT_EQ(Load(picture, good), 1);
-  GifBuilder gif(10, 6, kColours);
-  gif.Control(0, 10).PlainText("a").Control(0, 10).PlainText("b").Trailer();
-  EXPECT_EQ(Load(picture, gif), 0);
-  EXPECT_FALSE(picture.IsCanvasReady());
-  EXPECT_EQ(picture.Draw(), 0);
+  ASSERT_EQ(picture.Draw(), 1);
+  GifBuilder no_images(10, 6, kColours);
+  no_images.Control(0, 10).PlainText("a").Control(0, 10).PlainText("b").Trailer();
   GifBuilder no_blocks(10, 6, kColours);
   no_blocks.Comment("only a comment").Trailer();
-  EXPECT_EQ(Load(picture, no_blocks), 0);
+  // Frames with image rectangles whose data is no image: the frame GIFs do not decode.
+  GifBuilder broken(10, 6, kColours);
+  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0});
+  broken.Control(0, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0}).Trailer();
+  const std::vector<uint8_t> bmp_head = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0};
+  for (const auto& [name, data] : {std::pair{"plain text only", no_images.Data()},
+                                   {"no graphic block", no_blocks.Data()},
+                                   {"frames that do not decode", broken.Data()},
+                                   {"BMP header cut short", bmp_head}}) {
+    EXPECT_EQ(picture.LoadFromMemory(data.data(), data.size()), 0) << name;
+    EXPECT_TRUE(picture.IsCanvasReady()) << name;
+    EXPECT_TRUE(picture.IsGif()) << name;
+    EXPECT_EQ(picture.PictureWidth(), 10) << name;
+    EXPECT_EQ(picture.CanvasPixel(3, 3), kRed) << name;
+    EXPECT_EQ(picture.Draw(), 1) << name;
+  }
 }
 
 TEST(PictureGif, TruncatedFileKeepsTheFramesWithinIt) {
@@ -148,9 +161,75 @@ TEST(PictureGif, TruncatedFileKeepsTheFramesWithinIt) {
   // Cut inside the last frame: three frames remain.
   ASSERT_EQ(picture.LoadFromMemory(data.data(), data.size() - 4), 1);
   EXPECT_EQ(picture.FrameCount(), 3u);
-  // Cut inside the first frame: nothing.
+  // Cut inside the first frame: nothing to show, so the three frames stay.
   EXPECT_EQ(picture.LoadFromMemory(data.data(), 13 + 12 + 20), 0);
-  EXPECT_FALSE(picture.IsCanvasReady());
+  EXPECT_TRUE(picture.IsCanvasReady());
+  EXPECT_EQ(picture.FrameCount(), 3u);
+}
+
+TEST(PictureGif, ScreenAndFrameLimits) {
+  struct Case {
+    const char* name;
+    int width, height, frames;
+    bool shown;
+  } cases[] = {
+      {"4096 wide", 4096, 2, 2, true},       {"4096 high", 2, 4096, 1, true},
+      {"4097 wide", 4097, 2, 2, false},      {"4097 high", 2, 4097, 1, false},
+      {"8000 x 8000", 8000, 8000, 1, false}, {"4096 frames", 8, 8, 4096, true},
+      {"4097 frames", 8, 8, 4097, false},
+  };
+  for (const Case& c : cases) {
+    GifBuilder gif(c.width, c.height, kColours);
+    for (int i = 0; i < c.frames; ++i) gif.Control(0, 10).Image(i % 2, 0, 1, 1, 1 + i % 3);
+    gif.Trailer();
+    CPictureEx picture;
+    EXPECT_EQ(Load(picture, gif), c.shown ? 1 : 0) << c.name;
+    EXPECT_EQ(picture.IsCanvasReady(), c.shown) << c.name;
+    if (c.shown && c.frames > 1) {
+      EXPECT_EQ(picture.FrameCount(), static_cast<size_t>(c.frames)) << c.name;
+    }
+  }
+}
+
+TEST(PictureGif, FramesThatDoNotDecodeAreLeftOutWhenTheirTurnComes) {
+  CPictureEx picture;
+  GifBuilder gif(4, 4, kColours);
+  gif.Control(1, 10).Image(0, 0, 4, 4, 1);
+  gif.Control(1, 10).Raw({0x2C, 0, 0, 0, 0, 4, 0, 4, 0, 0, 0x0D, 0});  // no image data
+  gif.Control(1, 10).Image(0, 0, 2, 2, 3).Trailer();
+  ASSERT_EQ(Load(picture, gif), 1);
+  EXPECT_EQ(picture.FrameCount(), 3u);
+  picture.ShowFrameForTest();
+  EXPECT_EQ(picture.CanvasPixel(0, 0), kRed);
+  picture.EndFrameForTest();
+  picture.ShowFrameForTest();  // draws nothing
+  EXPECT_EQ(picture.CanvasPixel(0, 0), kRed);
+  picture.EndFrameForTest();
+  picture.ShowFrameForTest();
+  EXPECT_EQ(picture.CanvasPixel(0, 0), kBlue);
+  EXPECT_EQ(picture.CanvasPixel(3, 3), kRed);
+  // The animation thread goes past it as well.
+  EXPECT_EQ(picture.Draw(), 0);
+  std::set<winsys::Rgb> seen;
+  ASSERT_TRUE(WaitFor([&] {
+    seen.insert(picture.CanvasPixel(0, 0));
+    return seen.count(kBlue) && picture.CurrentFrame() == 0;
+  }));
+  picture.Unload();
+}
+
+TEST(PictureGif, ALoadThatFailsLeavesTheAnimationItsFrames) {
+  CPictureEx picture;
+  ASSERT_EQ(Load(picture, FourFrames()), 1);
+  EXPECT_EQ(picture.Draw(), 0);
+  ASSERT_TRUE(picture.IsAnimating());
+  picture.Stop();
+  const uint8_t junk[] = {'G', 'I', 'F', '8', '9', 'a', 1};
+  EXPECT_EQ(picture.LoadFromMemory(junk, sizeof junk), 0);
+  EXPECT_EQ(picture.FrameCount(), 4u);
+  EXPECT_EQ(picture.Draw(), 0);  // goes on
+  EXPECT_TRUE(picture.IsAnimating());
+  picture.Unload();
 }
 
 TEST(PictureGif, AnimationRunsUntilStoppedIgnoringTheLoopCount) {

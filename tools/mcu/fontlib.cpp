@@ -1,12 +1,6 @@
 #include "tools/mcu/fontlib.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
 
 #include "base/format.h"
 #include "base/text.h"
@@ -271,76 +265,16 @@ std::string FileErrorText(int error_number, const std::string& path) {
   return message;
 }
 
-LibraryFile::~LibraryFile() {
-  Discard();
-}
-
-void LibraryFile::Discard() {
-  if (file_ != nullptr) std::fclose(file_);
-  file_ = nullptr;
-  if (!temp_path_.empty()) ::unlink(temp_path_.c_str());
-  temp_path_.clear();
-}
-
 bool LibraryFile::Open(const std::string& path, std::string* error) {
-  Discard();
-  path_ = path;
-  error_ = 0;
-  // The target must be a place a file can be written to: not a folder, not in a missing one.
-  struct stat target {};
-  if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)) {
-    *error = FileErrorText(EISDIR, path);
-    return false;
-  }
-  std::string pattern = path + ".XXXXXX";
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) {
-    *error = FileErrorText(errno, path);
-    return false;
-  }
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(fd, 0666 & ~mask);
-  file_ = ::fdopen(fd, "wb");
-  if (file_ == nullptr) {
-    const int saved = errno;
-    ::close(fd);
-    ::unlink(pattern.c_str());
-    *error = FileErrorText(saved, path);
-    return false;
-  }
-  temp_path_ = pattern;
-  return true;
-}
-
-bool LibraryFile::Write(const void* data, size_t size) {
-  if (file_ == nullptr || error_ != 0) return false;
-  if (size == 0) return true;
-  if (std::fwrite(data, 1, size, file_) != size) {
-    error_ = errno != 0 ? errno : EIO;
-    return false;
-  }
-  return true;
+  const int failure = file_.Open(path);
+  if (failure != 0) *error = FileErrorText(failure, path);
+  return failure == 0;
 }
 
 bool LibraryFile::Commit(std::string* error) {
-  if (file_ == nullptr) {
-    *error = FileErrorText(EBADF, path_);
-    return false;
-  }
-  int failure = error_;
-  if (failure == 0 && std::fflush(file_) != 0) failure = errno;
-  const int closed = std::fclose(file_);
-  file_ = nullptr;
-  if (failure == 0 && closed != 0) failure = errno;
-  if (failure == 0 && ::rename(temp_path_.c_str(), path_.c_str()) != 0) failure = errno;
-  if (failure != 0) {
-    *error = FileErrorText(failure, path_);
-    Discard();
-    return false;
-  }
-  temp_path_.clear();
-  return true;
+  const int failure = file_.Commit();
+  if (failure != 0) *error = FileErrorText(failure, file_.path());
+  return failure == 0;
 }
 
 bool WriteFontLibrary(FontLibrary library, GlyphSampler& sampler, LibraryFile& file) {

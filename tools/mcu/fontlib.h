@@ -3,10 +3,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
+#include "base/fileio.h"
 #include "tools/mcu/glyph.h"
 
 namespace mcu {
@@ -30,29 +31,18 @@ std::array<uint8_t, 8> Ascii8x8Columns(int code);
 // The platform's file-error text for `error_number` (errno), naming `path`.
 std::string FileErrorText(int error_number, const std::string& path);
 
-// A file written beside its target under a temporary name and renamed over the target only
-// when complete, so that a failed run leaves any earlier file as it was.
+// A library file written through base::OutputFile (a failed run leaves any earlier file as
+// it was), its errors given as the window's file-error texts.
 class LibraryFile {
  public:
-  LibraryFile() = default;
-  ~LibraryFile();
-  LibraryFile(const LibraryFile&) = delete;
-  LibraryFile& operator=(const LibraryFile&) = delete;
-
-  // false with the error text in `error` when the temporary file cannot be created.
+  // false with the error text in `error` when the file cannot be written.
   bool Open(const std::string& path, std::string* error);
-  bool Write(const void* data, size_t size);
-  // Flushes, closes and renames over the target; false with the error text otherwise (the
-  // temporary file is then removed).
+  bool Write(const void* data, size_t size) { return file_.Write(data, size) == 0; }
+  // Puts the file in place; false with the error text otherwise (nothing is left behind).
   bool Commit(std::string* error);
 
  private:
-  void Discard();
-
-  std::string path_;
-  std::string temp_path_;
-  FILE* file_ = nullptr;
-  int error_ = 0;
+  base::OutputFile file_;
 };
 
 // Produces the records of `library` in their order into `file`, sampling with `sampler`

@@ -113,11 +113,17 @@ void CFileDownDlg::OnOpenFile() {
     return;
   }
   protocol::FileLoad load = protocol::LoadSendFile(path);
-  if (load.outcome == protocol::LoadOutcome::kLoaded) {
-    file_ = std::move(load.data);
-    SetText(kPath, path);
-  } else if (load.outcome == protocol::LoadOutcome::kNoMemory) {
-    file_.reset();
+  switch (load.outcome) {
+    case protocol::LoadOutcome::kLoaded:
+      file_ = std::move(load.data);
+      SetText(kPath, path);
+      break;
+    case protocol::LoadOutcome::kNoMemory:  // the old buffer was released for the new one
+      file_.reset();
+      break;
+    case protocol::LoadOutcome::kOpenFailed:
+    case protocol::LoadOutcome::kTooLarge:  // refused before anything was released
+      break;
   }
   SetText(kStatus, load.status);
 }

@@ -1,6 +1,7 @@
 #include "tools/protocol/checksum.h"
 
 #include "base/format.h"
+#include "tools/protocol/crcmodels.h"
 #include "tools/protocol/hexbytes.h"
 
 namespace protocol {
@@ -17,44 +18,29 @@ const char* const kChecksumKindNames[kChecksumKindCount] = {
     "CRC16_XMODEM(X^16+X^12+X^5+1[0x1201,Init:0x0000])",
 };
 
+namespace {
+
+// The CRC kinds are catalogue models, computed by the one CRC engine.
+uint64_t Crc(const char* model, const uint8_t* data, size_t size) {
+  return ComputeCrc(*FindCrcModel(model), data, size);
+}
+
+}  // namespace
+
 uint8_t Crc8Maxim(const uint8_t* data, size_t size) {
-  uint8_t reg = 0;
-  for (size_t i = 0; i < size; ++i) {
-    reg ^= data[i];
-    for (int bit = 0; bit < 8; ++bit) reg = (reg & 1) ? (reg >> 1) ^ 0x8C : reg >> 1;
-  }
-  return reg;
+  return static_cast<uint8_t>(Crc("CRC-8/MAXIM-DOW", data, size));
 }
 
 uint16_t Crc16Modbus(const uint8_t* data, size_t size) {
-  uint16_t reg = 0xFFFF;
-  for (size_t i = 0; i < size; ++i) {
-    reg ^= data[i];
-    for (int bit = 0; bit < 8; ++bit) reg = (reg & 1) ? (reg >> 1) ^ 0xA001 : reg >> 1;
-  }
-  return reg;
+  return static_cast<uint16_t>(Crc("CRC-16/MODBUS", data, size));
 }
 
 uint16_t Crc16Ccitt(const uint8_t* data, size_t size) {
-  uint16_t reg = 0xFFFF;
-  for (size_t i = 0; i < size; ++i) {
-    uint8_t a = static_cast<uint8_t>(data[i] ^ (reg & 0xFF));
-    a = static_cast<uint8_t>(a ^ ((a << 4) & 0xFF));
-    reg = static_cast<uint16_t>((((a << 8) | (reg >> 8)) ^ (a >> 4) ^ (a << 3)) & 0xFFFF);
-  }
-  return reg;
+  return static_cast<uint16_t>(Crc("CRC-16/MCRF4XX", data, size));
 }
 
 uint16_t Crc16Xmodem(const uint8_t* data, size_t size) {
-  uint16_t reg = 0;
-  for (size_t i = 0; i < size; ++i) {
-    reg ^= static_cast<uint16_t>(data[i] << 8);
-    for (int bit = 0; bit < 8; ++bit) {
-      reg = (reg & 0x8000) ? static_cast<uint16_t>((reg << 1) ^ 0x1021)
-                           : static_cast<uint16_t>(reg << 1);
-    }
-  }
-  return reg;
+  return static_cast<uint16_t>(Crc("CRC-16/XMODEM", data, size));
 }
 
 uint16_t TelecomChecksum(const uint8_t* data, size_t size) {

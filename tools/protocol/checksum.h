@@ -28,7 +28,8 @@ extern const char* const kChecksumKindNames[kChecksumKindCount];
 
 uint8_t Crc8Maxim(const uint8_t* data, size_t size);
 uint16_t Crc16Modbus(const uint8_t* data, size_t size);
-uint16_t Crc16Ccitt(const uint8_t* data, size_t size);  // reflected 0x8408, init 0xFFFF
+uint16_t Crc16Ccitt(const uint8_t* data,
+                    size_t size);  // CRC-16/MCRF4XX: reflected 0x8408, init 0xFFFF
 uint16_t Crc16Xmodem(const uint8_t* data, size_t size);
 
 // Two's complement of the 16-bit sum of all bytes after the first (the frame's 7E).

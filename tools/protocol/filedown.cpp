@@ -12,45 +12,45 @@
 #include <system_error>
 #include <thread>
 
+#include "base/fileio.h"
 #include "base/format.h"
 
 namespace protocol {
 
 FileLoad LoadSendFile(const std::string& path) {
   FileLoad load;
-  const std::string failed = base::Format("打开文件:\n%s\n失败!", path.c_str());
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  struct stat info {};
-  if (fd < 0 || fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-    if (fd >= 0) close(fd);
-    load.status = failed;
+  base::InputFile file = base::OpenInput(path, base::InputKind::kRegularOnly);
+  if (file.ok() && file.size() > kMaxSendFileSize) {
+    load.outcome = LoadOutcome::kTooLarge;
+    load.status = "文件超过64MB,无法发送!";
     return load;
   }
-  auto bytes = std::make_shared<std::vector<uint8_t>>();
-  try {
-    if (S_ISREG(info.st_mode)) bytes->reserve(static_cast<size_t>(info.st_size));
-    uint8_t chunk[65536];
-    for (;;) {
-      const ssize_t n = read(fd, chunk, sizeof chunk);
-      if (n == 0) break;
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        close(fd);
-        load.status = failed;
-        return load;
-      }
-      bytes->insert(bytes->end(), chunk, chunk + n);
-    }
-  } catch (const std::bad_alloc&) {
-    close(fd);
+  std::string bytes;
+  const int error = file.ok() ? base::ReadAll(file, kMaxSendFileSize, &bytes) : file.error();
+  if (error == EFBIG) {  // grew since it was opened
+    load.outcome = LoadOutcome::kTooLarge;
+    load.status = "文件超过64MB,无法发送!";
+    return load;
+  }
+  if (error == ENOMEM) {
     load.outcome = LoadOutcome::kNoMemory;
     load.status = "系统没有足够内存!";
     return load;
   }
-  close(fd);
-  load.outcome = LoadOutcome::kLoaded;
-  load.status = base::Format("文件大小：%zu 字节", bytes->size());
-  load.data = std::move(bytes);
+  if (error != 0) {
+    load.status = base::Format("打开文件:\n%s\n失败!", path.c_str());
+    return load;
+  }
+  try {
+    auto data = std::make_shared<std::vector<uint8_t>>(bytes.begin(), bytes.end());
+    std::string().swap(bytes);
+    load.outcome = LoadOutcome::kLoaded;
+    load.status = base::Format("文件大小：%zu 字节", data->size());
+    load.data = std::move(data);
+  } catch (const std::bad_alloc&) {
+    load.outcome = LoadOutcome::kNoMemory;
+    load.status = "系统没有足够内存!";
+  }
   return load;
 }
 

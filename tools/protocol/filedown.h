@@ -19,15 +19,20 @@ constexpr int kMaxPacketSize = 512;
 
 using FileBytes = std::shared_ptr<const std::vector<uint8_t>>;
 
-enum class LoadOutcome { kLoaded, kOpenFailed, kNoMemory };
+// The largest file sent: 64 MiB.
+constexpr uint64_t kMaxSendFileSize = 64ull * 1024 * 1024;
+
+enum class LoadOutcome { kLoaded, kOpenFailed, kNoMemory, kTooLarge };
 
 struct FileLoad {
   LoadOutcome outcome = LoadOutcome::kOpenFailed;
   FileBytes data;  // the file's bytes when loaded
-  std::string status;  // "文件大小：%d 字节", "打开文件:\n%s\n失败!", "系统没有足够内存!"
+  std::string status;  // "文件大小：%d 字节", "打开文件:\n%s\n失败!", "系统没有足够内存!",
+                       // "文件超过64MB,无法发送!"
 };
 
-// Reads the whole file at `path`.
+// Reads the whole file at `path`, a regular file of at most kMaxSendFileSize bytes: a
+// FIFO, device or directory fails at once (kOpenFailed), a larger file is not read at all.
 FileLoad LoadSendFile(const std::string& path);
 
 // The text of the tool's "说明" box.

@@ -1,15 +1,19 @@
 #include "tools/protocol/ihexfile.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <new>
 #include <random>
 
+#include "base/fileio.h"
 #include "base/format.h"
 
 namespace protocol {
@@ -26,57 +30,31 @@ std::string BinFileName(const std::string& chosen) {
 }
 
 bool WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size) {
-  const size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (name.empty()) return false;
-
-  std::random_device entropy;
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    temp = folder + "." + name + base::Format(".%08x.tmp", static_cast<unsigned>(entropy()));
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-
-  bool ok = true;
-  size_t done = 0;
-  while (ok && done < size) {
-    const ssize_t written = ::write(fd, data + done, size - done);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      ok = false;
-    } else {
-      done += static_cast<size_t>(written);
-    }
-  }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  if (ok && ::rename(temp.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
+  return base::WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(data), size)) ==
+         0;
 }
 
 }  // namespace protocol
 
 namespace {
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
+// Hexadecimal digit values; 0xFF for any other character, so that or-ing two entries shows
+// a bad one in the upper bits.
+constexpr std::array<uint8_t, 256> kHexValue = [] {
+  std::array<uint8_t, 256> table{};
+  table.fill(0xFF);
+  for (int c = '0'; c <= '9'; ++c) table[c] = static_cast<uint8_t>(c - '0');
+  for (int c = 'A'; c <= 'F'; ++c) table[c] = static_cast<uint8_t>(c - 'A' + 10);
+  for (int c = 'a'; c <= 'f'; ++c) table[c] = static_cast<uint8_t>(c - 'a' + 10);
+  return table;
+}();
 
 // Two hexadecimal characters at `at` as one byte, or -1.
-int HexByte(std::string_view line, size_t at) {
-  if (at + 2 > line.size()) return -1;
-  const int high = HexDigit(line[at]);
-  const int low = HexDigit(line[at + 1]);
-  if (high < 0 || low < 0) return -1;
-  return high * 16 + low;
+inline int HexByte(const char* at) {
+  const unsigned high = kHexValue[static_cast<uint8_t>(at[0])];
+  const unsigned low = kHexValue[static_cast<uint8_t>(at[1])];
+  if ((high | low) & 0xF0) return -1;
+  return static_cast<int>(high << 4 | low);
 }
 
 constexpr uint8_t kData = 0x00;
@@ -87,28 +65,128 @@ constexpr uint8_t kLastType = 0x05;
 
 constexpr char kNoEndRecordText[] = "在此文件中没有发现Intel Hex 结束文件记录\n";
 
+// Large enough that a 40 MB file takes a few dozen reads; it always holds a whole line.
+constexpr size_t kBufferSize = 1 << 20;
+static_assert(kBufferSize > 2 * CIHexFile::kMaxLineLength);
+
+std::string OpenFailedText(const std::string& name) {
+  return base::Format("打开文件:\n%s\n失败!", name.c_str());
+}
+
 }  // namespace
+
+// The data records of one conversion, in pages of 1 MiB by absolute address (gaps 0xFF).
+// Pages are mapped on their own, so each goes back to the system as soon as it has been
+// copied into the image: the conversion needs little more than the image itself.
+class CIHexFile::Pages {
+ public:
+  static constexpr uint64_t kPageSize = 1 << 20;
+
+  Pages() = default;
+  ~Pages() { Clear(); }
+  Pages(const Pages&) = delete;
+  Pages& operator=(const Pages&) = delete;
+
+  // False when memory ran out.
+  bool Put(uint64_t address, const uint8_t* data, size_t count) {
+    while (count > 0) {
+      const uint64_t number = address / kPageSize;
+      const size_t offset = static_cast<size_t>(address % kPageSize);
+      const size_t part = std::min<size_t>(count, kPageSize - offset);
+      uint8_t* page = Page(number);
+      if (!page) return false;
+      std::memcpy(page + offset, data, part);
+      address += part;
+      data += part;
+      count -= part;
+    }
+    return true;
+  }
+
+  void Clear() {
+    for (auto& [number, page] : pages_) ::munmap(page, kPageSize);
+    pages_.clear();
+    last_ = nullptr;
+  }
+
+  // The bytes of [low, high) into `image`, every page released once copied. Throws
+  // std::bad_alloc when the image cannot be had.
+  void MoveInto(uint64_t low, uint64_t high, std::vector<uint8_t>* image) {
+    image->clear();
+    image->reserve(static_cast<size_t>(high - low));
+    last_ = nullptr;
+    while (!pages_.empty()) {
+      const auto first = pages_.begin();
+      const uint64_t page_start = first->first * kPageSize;
+      const uint64_t from = std::max(low, page_start);
+      const uint64_t to = std::min(high, page_start + kPageSize);
+      if (from < to) {
+        image->resize(static_cast<size_t>(from - low), 0xFF);
+        const uint8_t* bytes = first->second + (from - page_start);
+        image->insert(image->end(), bytes, bytes + (to - from));
+      }
+      ::munmap(first->second, kPageSize);
+      pages_.erase(first);
+    }
+    image->resize(static_cast<size_t>(high - low), 0xFF);
+  }
+
+ private:
+  uint8_t* Page(uint64_t number) {
+    if (last_ && number == last_number_) return last_;
+    auto found = pages_.find(number);
+    if (found == pages_.end()) {
+      void* mapped =
+          ::mmap(nullptr, kPageSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+      if (mapped == MAP_FAILED) return nullptr;
+      std::memset(mapped, 0xFF, kPageSize);
+      try {
+        found = pages_.emplace(number, static_cast<uint8_t*>(mapped)).first;
+      } catch (const std::bad_alloc&) {
+        ::munmap(mapped, kPageSize);
+        return nullptr;
+      }
+    }
+    last_number_ = number;
+    last_ = found->second;
+    return last_;
+  }
+
+  std::map<uint64_t, uint8_t*> pages_;  // by page number
+  uint64_t last_number_ = 0;
+  uint8_t* last_ = nullptr;  // the page last written, most often the next one too
+};
+
+CIHexFile::CIHexFile() = default;
 
 CIHexFile::~CIHexFile() {
   Close();
 }
 
 bool CIHexFile::ParseRecord(std::string_view line, Record* record) {
-  if (line.empty() || line[0] != ':') return false;
-  const int count = HexByte(line, 1);
-  const int address_high = HexByte(line, 3);
-  const int address_low = HexByte(line, 5);
-  const int type = HexByte(line, 7);
+  const size_t length = line.size();
+  const char* text = line.data();
+  // Start code, count, address, type and checksum: 11 characters at least.
+  if (length < 11 || text[0] != ':') return false;
+  const int count = HexByte(text + 1);
+  const int address_high = HexByte(text + 3);
+  const int address_low = HexByte(text + 5);
+  const int type = HexByte(text + 7);
   if (count < 0 || address_high < 0 || address_low < 0 || type < 0) return false;
+  if (length < 11 + 2 * static_cast<size_t>(count)) return false;
   unsigned sum = static_cast<unsigned>(count + address_high + address_low + type);
-  for (int i = 0; i < count; ++i) {
-    const int byte = HexByte(line, 9 + 2 * static_cast<size_t>(i));
-    if (byte < 0) return false;
+  unsigned bad = 0;
+  const char* at = text + 9;
+  for (int i = 0; i < count; ++i, at += 2) {
+    const unsigned high = kHexValue[static_cast<uint8_t>(at[0])];
+    const unsigned low = kHexValue[static_cast<uint8_t>(at[1])];
+    bad |= high | low;
+    const unsigned byte = (high << 4 | low) & 0xFF;
     record->data[i] = static_cast<uint8_t>(byte);
-    sum += static_cast<unsigned>(byte);
+    sum += byte;
   }
-  const int checksum = HexByte(line, 9 + 2 * static_cast<size_t>(count));
-  if (checksum < 0) return false;
+  const int checksum = HexByte(at);
+  if ((bad & 0xF0) || checksum < 0) return false;
   record->count = static_cast<uint8_t>(count);
   record->address = static_cast<uint16_t>(address_high * 256 + address_low);
   record->type = static_cast<uint8_t>(type);
@@ -119,84 +197,127 @@ bool CIHexFile::ParseRecord(std::string_view line, Record* record) {
 
 bool CIHexFile::Open(const std::string& path) {
   Close();
-  std::FILE* stream = std::fopen(path.c_str(), "rb");
-  if (!stream) return false;
-  struct stat info {};
-  if (::fstat(fileno(stream), &info) != 0 || S_ISDIR(info.st_mode)) {
-    std::fclose(stream);
-    return false;
-  }
-  Attach(stream);
+  base::InputFile input = base::OpenInput(path, base::InputKind::kRegularOnly);
+  if (!input.ok()) return false;
+  Attach(std::move(input));
   return true;
 }
 
-void CIHexFile::Attach(std::FILE* stream) {
+void CIHexFile::Attach(base::InputFile input) {
   Close();
-  stream_ = stream;
-  line_number_ = 0;
-  buffer_pos_ = buffer_end_ = 0;
+  input_ = std::move(input);
+  StartInput();
 }
 
 void CIHexFile::Close() {
-  if (stream_) std::fclose(stream_);
-  stream_ = nullptr;
-  buffer_pos_ = buffer_end_ = 0;
+  input_ = base::InputFile();
+  pos_ = end_ = 0;
 }
 
 bool CIHexFile::Rewind() {
-  if (!stream_ || std::fseek(stream_, 0, SEEK_SET) != 0) return false;
-  std::clearerr(stream_);
-  line_number_ = 0;
-  buffer_pos_ = buffer_end_ = 0;
+  if (!input_.ok() || !input_.regular() || ::lseek(input_.fd(), 0, SEEK_SET) != 0) return false;
+  StartInput();
   return true;
+}
+
+void CIHexFile::StartInput() {
+  if (buffer_.size() != kBufferSize) buffer_.assign(kBufferSize, 0);
+  pos_ = end_ = 0;
+  eof_ = false;
+  at_start_ = true;
+  pending_pair_ = 0;
+  line_number_ = 0;
+  read_error_ = 0;
 }
 
 void CIHexFile::Fail(std::string text) {
   error_text_ = std::move(text);
 }
 
-// One line without its line feed into line_; false at the end of the file. A line longer
-// than a record can be is cut at kMaxLineLength + 1 characters, which no record parses.
-bool CIHexFile::ReadLine() {
-  line_.clear();
-  bool any = false;
-  for (;;) {
-    if (buffer_pos_ == buffer_end_) {
-      buffer_.resize(kBufferSize);
-      buffer_end_ = std::fread(buffer_.data(), 1, buffer_.size(), stream_);
-      buffer_pos_ = 0;
-      if (buffer_end_ == 0) break;
-    }
-    any = true;
-    const char* start = buffer_.data() + buffer_pos_;
-    const size_t available = buffer_end_ - buffer_pos_;
-    const char* feed = static_cast<const char*>(std::memchr(start, '\n', available));
-    const size_t length = feed ? static_cast<size_t>(feed - start) : available;
-    const size_t room = kMaxLineLength + 1 - std::min(line_.size(), kMaxLineLength + 1);
-    line_.append(start, std::min(length, room));
-    buffer_pos_ += feed ? length + 1 : length;
-    if (feed) break;
+std::string CIHexFile::UnparseableText() const {
+  return base::Format("第%lld行出现不可解析的记录 ", line_number_);
+}
+
+bool CIHexFile::Fill(base::InputFile& from, size_t count) {
+  if (end_ - pos_ >= count || eof_) return true;
+  if (pos_ > 0) {
+    std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
+    end_ -= pos_;
+    pos_ = 0;
   }
-  if (!any) return false;
-  ++line_number_;
+  while (end_ < count && !eof_) {
+    const long got = from.Read(buffer_.data() + end_, buffer_.size() - end_);
+    if (got < 0) {
+      read_error_ = errno;
+      return false;
+    }
+    if (got == 0) eof_ = true;
+    end_ += static_cast<size_t>(got);
+  }
   return true;
 }
 
-CIHexFile::Step CIHexFile::NextRecord() {
+CIHexFile::Step CIHexFile::NextRecord(base::InputFile& from) {
+  const auto read_failed = [this] {
+    Fail(kNoEndRecordText);
+    return Step::kFailed;
+  };
   for (;;) {
-    if (!stream_ || !ReadLine()) {
+    if (!Fill(from, 1)) return read_failed();
+    if (pending_pair_ != 0) {
+      if (pos_ < end_ && buffer_[pos_] == pending_pair_) ++pos_;
+      pending_pair_ = 0;
+      if (!Fill(from, 1)) return read_failed();
+    }
+    if (pos_ == end_) {
       Fail(kNoEndRecordText);
       return Step::kFailed;
     }
-    if (line_.empty() || line_[0] != ':') {
-      if (line_.size() <= kMaxLineLength) continue;
+    ++line_number_;
+    if (at_start_) {
+      at_start_ = false;
+      if (!Fill(from, 3)) return read_failed();
+      if (end_ - pos_ >= 3 && std::memcmp(buffer_.data() + pos_, "\xEF\xBB\xBF", 3) == 0) pos_ += 3;
     }
-    const bool parsed = line_.size() <= kMaxLineLength && ParseRecord(line_, &record_);
+    // Indentation.
+    for (size_t blanks = 0;; ++pos_) {
+      if (pos_ == end_) {
+        if (!Fill(from, 1)) return read_failed();
+        if (pos_ == end_) break;
+      }
+      if (buffer_[pos_] != ' ' && buffer_[pos_] != '\t') break;
+      if (++blanks > kMaxLineLength) {
+        Fail(UnparseableText());
+        return Step::kFailed;
+      }
+    }
+    // The line end, within kMaxLineLength characters.
+    size_t length = 0;
+    for (;;) {
+      const size_t window = std::min(end_ - pos_, kMaxLineLength + 1);
+      const char* text = buffer_.data() + pos_;
+      while (length < window && text[length] != '\n' && text[length] != '\r') ++length;
+      if (length < window) break;  // at the line end
+      if (length > kMaxLineLength) {
+        Fail(UnparseableText());
+        return Step::kFailed;
+      }
+      if (eof_) break;  // the last line, without a line end
+      if (!Fill(from, length + 1)) return read_failed();
+    }
+    const std::string_view line(buffer_.data() + pos_, length);
+    pos_ += length;
+    if (pos_ < end_) {
+      pending_pair_ = buffer_[pos_] == '\r' ? '\n' : '\r';
+      ++pos_;
+    }
+    if (line.empty() || line[0] != ':') continue;  // a comment
+    const bool parsed = ParseRecord(line, &record_);
     // Address records carry exactly the two bytes of their address.
     const bool address_record =
         parsed && (record_.type == kSegmentAddress || record_.type == kLinearAddress);
     if (!parsed || (address_record && record_.count != 2)) {
-      Fail(base::Format("第%lld行出现不可解析的记录 ", line_number_));
+      Fail(UnparseableText());
       return Step::kFailed;
     }
     if (record_.computed != record_.checksum) {
@@ -223,7 +344,7 @@ int64_t CIHexFile::MeasureImage() {
   uint64_t lowest = 0;
   uint64_t highest_end = 0;
   for (;;) {
-    const Step step = NextRecord();
+    const Step step = NextRecord(input_);
     if (step == Step::kFailed) return -1;
     if (step == Step::kEnd) break;
     if (record_.type == kData) {
@@ -245,7 +366,7 @@ int64_t CIHexFile::LoadImage(uint8_t* image, int64_t size) {
   upper_address_ = 0;
   uint64_t used = 0;
   for (;;) {
-    const Step step = NextRecord();
+    const Step step = NextRecord(input_);
     if (step == Step::kFailed) return -1;
     if (step == Step::kEnd) break;
     if (record_.type == kData) {
@@ -270,48 +391,82 @@ int64_t CIHexFile::LoadImage(uint8_t* image, int64_t size) {
 }
 
 CIHexFile::Conversion CIHexFile::ReadForConversion(const std::string& path) {
+  Close();
+  base::InputFile input = base::OpenInput(path, base::InputKind::kRegularOnly);
+  return ReadForConversion(input, path);
+}
+
+CIHexFile::Conversion CIHexFile::ReadForConversion(base::InputFile& input,
+                                                   const std::string& name) {
   Conversion result;
   result.title = protocol::kHexTitle;
-  if (!Open(path)) {
-    result.text = base::Format("打开文件:\n%s\n失败!", path.c_str());
+  const auto open_failed = [&](int error) {
+    result.text = OpenFailedText(name);
     result.title = protocol::kHexOpenFailedTitle;
+    result.input_error = error;
+    result.image.clear();
     return result;
+  };
+  if (!input.ok()) return open_failed(input.error() != 0 ? input.error() : EBADF);
+
+  // One pass: the range is measured and the data kept at once. Past the span cap or out of
+  // memory the data is dropped but the reading goes on, so that a bad line further down is
+  // still the message, as it would be for a measuring pass.
+  StartInput();
+  upper_address_ = 0;
+  has_data_ = false;
+  uint64_t lowest = 0;
+  uint64_t highest_end = 0;
+  bool too_large = false;
+  bool no_memory = false;
+  Pages pages;
+  for (;;) {
+    const Step step = NextRecord(input);
+    if (step == Step::kFailed) {
+      if (read_error_ != 0) return open_failed(read_error_);
+      result.text = error_text_;
+      return result;
+    }
+    if (step == Step::kEnd) break;
+    if (record_.type != kData) {
+      ApplyAddressRecord();
+      continue;
+    }
+    if (record_.count == 0) continue;  // places nothing, moves no bound
+    const uint64_t start = upper_address_ + record_.address;
+    const uint64_t end = start + record_.count;
+    lowest = has_data_ ? std::min(lowest, start) : start;
+    highest_end = has_data_ ? std::max(highest_end, end) : end;
+    has_data_ = true;
+    if (too_large || no_memory) continue;
+    if (highest_end - lowest > protocol::kMaxHexImageSpan) {
+      too_large = true;
+      pages.Clear();
+    } else if (!pages.Put(start, record_.data, record_.count)) {
+      no_memory = true;
+      pages.Clear();
+    }
   }
-  const int64_t size = MeasureImage();
-  if (size < 0) {
-    Close();
-    result.text = error_text_;
-    return result;
-  }
+  base_address_ = has_data_ ? lowest : 0;
   if (!has_data_) {
-    Close();
     result.text = protocol::kHexNoDataText;
     return result;
   }
-  if (static_cast<uint64_t>(size) > protocol::kMaxHexImageSpan) {
-    Close();
+  if (too_large) {
     result.text = protocol::kHexTooLargeText;
     return result;
   }
-  if (!Rewind()) {
-    Close();
-    result.text = base::Format("打开文件:\n%s\n失败!", path.c_str());
-    result.title = protocol::kHexOpenFailedTitle;
-    return result;
+  if (!no_memory) {
+    try {
+      pages.MoveInto(lowest, highest_end, &result.image);
+    } catch (const std::bad_alloc&) {
+      no_memory = true;
+    }
   }
-  try {
-    result.image.assign(static_cast<size_t>(size), 0xFF);
-  } catch (const std::bad_alloc&) {
-    Close();
+  if (no_memory) {
+    std::vector<uint8_t>().swap(result.image);
     result.text = protocol::kHexNoMemoryText;
     result.title = protocol::kHexNoMemoryTitle;
-    return result;
-  }
-  const int64_t used = LoadImage(result.image.data(), size);
-  Close();
-  if (used < 0) {
-    result.image.clear();
-    result.text = error_text_;
     return result;
   }
   result.ok = true;

@@ -2,10 +2,11 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "base/fileio.h"
 
 namespace protocol {
 
@@ -27,19 +28,28 @@ inline constexpr uint64_t kMaxHexImageSpan = 64ull * 1024 * 1024;
 // four characters already read ".bin" in any case.
 std::string BinFileName(const std::string& chosen);
 
-// Writes `size` bytes to `path` through a temporary file beside it, renamed over `path`
-// only once complete. On failure nothing is left behind and `path` is untouched.
+// Writes `size` bytes to `path` through base::OutputFile: a regular file is replaced only
+// once complete, a link keeps pointing where it did, a device or FIFO is written in place.
+// On failure nothing is left behind and `path` is untouched.
 bool WriteFileAtomically(const std::string& path, const uint8_t* data, size_t size);
 
 }  // namespace protocol
 
-// One Intel HEX file, read in two passes over the same open file: MeasureImage finds the
-// address range, LoadImage copies the data records into an image of that range. Data
-// records are placed at their full 32-bit address (type 04 and type 02 give the upper
-// part), the image starts at the lowest data address, and no address arithmetic wraps.
+// One Intel HEX input. The converter reads it once: data records go into address-ordered
+// pages, and the image is built from them at the end record, so a pipe converts like a
+// file. MeasureImage and LoadImage are the two passes over one open file that find the
+// address range and copy the records into an image of it. Data records are placed at
+// their full 32-bit address (type 04 and type 02 give the upper part), the image starts at
+// the lowest data address, and no address arithmetic wraps.
+//
+// Lines end at a line feed, a carriage return, or either pair of them (CR LF, LF CR count
+// as one line end). Blanks and tabs before the ":" and a UTF-8 byte order mark at the start
+// of the input are skipped; a line whose first other character is not ":" is a comment.
+// A line that passes kMaxLineLength characters (after its indentation) is refused as soon
+// as that is clear, so an endless line costs no more than a record.
 class CIHexFile {
  public:
-  // The longest record line: 255 data bytes make 521 characters, plus a carriage return.
+  // The longest record line: 255 data bytes make 521 characters; one more is tolerated.
   static constexpr size_t kMaxLineLength = 522;
 
   struct Record {
@@ -59,24 +69,26 @@ class CIHexFile {
     std::vector<uint8_t> image;  // gap bytes are 0xFF
     uint64_t start = 0;          // absolute address of image[0]
     std::string offset_text;     // the offset notice, empty when the image starts at 0
+    int input_error = 0;         // errno when the input could not be opened or read
   };
 
-  CIHexFile() = default;
+  CIHexFile();
   ~CIHexFile();
   CIHexFile(const CIHexFile&) = delete;
   CIHexFile& operator=(const CIHexFile&) = delete;
 
-  // Reads one record from a line (its line feed removed). Characters after the checksum are
+  // Reads one record from a line (its line end removed). Characters after the checksum are
   // ignored. False when the line is not a complete record of hexadecimal fields.
   static bool ParseRecord(std::string_view line, Record* record);
 
-  // Opens `path` read-only; closes any file open before.
+  // Opens `path` read-only, a regular file only (a FIFO, device or directory is refused at
+  // once, never waited on); closes any file open before.
   bool Open(const std::string& path);
-  // Reads from `stream` instead (taken over; closed by Close).
-  void Attach(std::FILE* stream);
+  // Reads from `input` instead (taken over; closed by Close).
+  void Attach(base::InputFile input);
   void Close();
-  bool IsOpen() const { return stream_ != nullptr; }
-  // Back to the first byte, line numbers from 1 again.
+  bool IsOpen() const { return input_.ok(); }
+  // Back to the first byte, line numbers from 1 again; false for a stream.
   bool Rewind();
 
   // From the current position to the end record: the image span in bytes (0 when there is
@@ -87,8 +99,12 @@ class CIHexFile {
   // error_text() set. Bytes no record covers are left as they are.
   int64_t LoadImage(uint8_t* image, int64_t size);
 
-  // Open, measure, check, reserve, load and close, as the converter does.
+  // The window's conversion: opens `path` (a regular file only), reads it and closes it.
   Conversion ReadForConversion(const std::string& path);
+  // Reads `input` once from where it stands up to the end record, whatever it is: a regular
+  // file, a pipe, standard input. `name` stands for it in the open-failure text. The input
+  // stays open and belongs to the caller.
+  Conversion ReadForConversion(base::InputFile& input, const std::string& name);
   // The .bin image written safely (see protocol::WriteFileAtomically).
   bool WriteImage(const std::string& path, const std::vector<uint8_t>& image);
 
@@ -98,23 +114,32 @@ class CIHexFile {
 
  private:
   enum class Step { kRecord, kEnd, kFailed };
-  // Reads the next line and, for a record line, checks it; kRecord leaves it in record_.
-  Step NextRecord();
-  bool ReadLine();
+  class Pages;
+  // Reads the next line of `from` and, for a record line, checks it; kRecord leaves it in
+  // record_.
+  Step NextRecord(base::InputFile& from);
+  // At least `count` bytes from pos_ on in the buffer unless the input ends first; false
+  // on a read error (read_error_ set).
+  bool Fill(base::InputFile& from, size_t count);
+  void StartInput();
   // Applies a type 02 or 04 record; other types are passed over.
   void ApplyAddressRecord();
   void Fail(std::string text);
+  std::string UnparseableText() const;
 
-  std::FILE* stream_ = nullptr;
+  base::InputFile input_;  // of Open and Attach
   std::string error_text_;
   uint64_t upper_address_ = 0;  // from the last type 02 or 04 record of this pass
   uint64_t base_address_ = 0;
   bool has_data_ = false;
   long long line_number_ = 0;  // a file of blank lines may hold more than INT_MAX
-  std::string line_;
-  static constexpr size_t kBufferSize = 64 * 1024;
-  std::vector<char> buffer_;  // read ahead of line_
-  size_t buffer_pos_ = 0;
-  size_t buffer_end_ = 0;
+  int read_error_ = 0;
+  // Read ahead: buffer_[pos_, end_) is not looked at yet; eof_ once the input has ended.
+  std::vector<char> buffer_;
+  size_t pos_ = 0;
+  size_t end_ = 0;
+  bool eof_ = false;
+  bool at_start_ = true;   // nothing read yet: a byte order mark may come
+  char pending_pair_ = 0;  // the other half of a CR LF or LF CR pair, if it comes next
   Record record_;
 };

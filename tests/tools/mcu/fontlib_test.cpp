@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
@@ -237,6 +238,30 @@ TEST_F(FontLibTest, WriteErrorLeavesTheEarlierFile) {
   EXPECT_EQ(error, "Disk full while accessing " + (dir / "lib").string() + ".");
   EXPECT_EQ(ReadAll(dir / "lib"), "earlier");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(FontLibTest, LinksStayLinksAndStreamsNeverWait) {
+  // A link keeps pointing at its target, which gets the library and keeps its mode.
+  fs::create_directory(dir / "fonts");
+  WriteAll(dir / "fonts" / "ascii.bin", "earlier");
+  fs::permissions(dir / "fonts" / "ascii.bin", fs::perms::owner_read | fs::perms::owner_write);
+  fs::create_symlink("fonts/ascii.bin", dir / "lib");
+  EXPECT_EQ(Generate(FontLibrary::kAsciiBinary).size(), 127u * 32u);
+  EXPECT_TRUE(fs::is_symlink(dir / "lib"));
+  EXPECT_EQ(fs::read_symlink(dir / "lib"), "fonts/ascii.bin");
+  EXPECT_EQ(ReadAll(dir / "fonts" / "ascii.bin").size(), 127u * 32u);
+  EXPECT_EQ(fs::status(dir / "fonts" / "ascii.bin").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "fonts"), fs::directory_iterator()), 1);
+
+  // A FIFO nobody reads is refused at once with the window's file-error text.
+  const std::string fifo = (dir / "fifo").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  LibraryFile file;
+  std::string error;
+  EXPECT_FALSE(file.Open(fifo, &error));
+  EXPECT_EQ(error, "An unexpected error occurred while accessing " + fifo + ".");
+  EXPECT_TRUE(fs::is_fifo(fifo));
 }
 
 TEST(FontLibTexts, EndTextsAndFilters) {

@@ -1,5 +1,6 @@
 // The serial file sender window with a target on a pseudo-terminal.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -116,6 +117,43 @@ TEST_F(FileDownDialogTest, ALoadDuringATransferWaitsForTheNextOne) {
   ASSERT_EQ(sessions.size(), 2u);
   EXPECT_EQ(sessions[0], Filled(first, 64));
   EXPECT_EQ(sessions[1], Filled(second, 64));
+}
+
+// A refused load (too large, or a FIFO picked in the dialog) answers at once in the status
+// line and leaves the loaded file as it was: Send still sends that one.
+TEST_F(FileDownDialogTest, ARefusedLoadKeepsTheLoadedFile) {
+  PtyTarget target(Behaviour::kEcho, 64);
+  protocol::SetComDevice(kCom, target.path());
+  CFileDownDlg dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  dialog.ShowWindow();
+  dialog.Select(kPort, kCom - 1);
+  const std::vector<uint8_t> bytes = {9, 8, 7, 6, 5};
+  const std::string loaded = WriteFile("small.bin", bytes);
+  Load(dialog, loaded);
+  const std::string huge = WriteFile("huge.bin", {});
+  ASSERT_EQ(truncate(huge.c_str(), (64 << 20) + 1), 0);  // sparse: no disk used
+  const std::string fifo = (folder_ / "fifo.bin").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const struct {
+    std::string path;
+    std::string status;
+  } refusals[] = {
+      {huge, "文件超过64MB,无法发送!"},
+      {fifo, "打开文件:\n" + fifo + "\n失败!"},
+  };
+  for (const auto& refusal : refusals) {
+    Load(dialog, refusal.path);
+    EXPECT_EQ(dialog.GetText(kStatus), refusal.status);
+    EXPECT_EQ(dialog.GetText(kPath), loaded);
+  }
+  ASSERT_TRUE(dialog.Click(kSend));
+  ASSERT_TRUE(WaitSendEnabled(dialog));
+  EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
+  for (int i = 0; i < 500 && target.FinishedSessions() < 1; ++i) QThread::msleep(2);
+  const auto sessions = target.Sessions();
+  ASSERT_EQ(sessions.size(), 1u);
+  EXPECT_EQ(sessions[0], Filled(bytes, 64));
 }
 
 TEST_F(FileDownDialogTest, TheBarFollowsEveryEchoedPacketThenDropsToZero) {

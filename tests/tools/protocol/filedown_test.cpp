@@ -2,6 +2,7 @@
 #include "tools/protocol/filedown.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <condition_variable>
@@ -175,6 +176,36 @@ TEST_F(LoadTest, FilesEmptyFilesAndFailures) {
   EXPECT_TRUE(load.data && load.data->empty());
 
   for (const fs::path& bad : {folder_ / "missing.bin", folder_}) {
+    load = protocol::LoadSendFile(bad.string());
+    EXPECT_EQ(load.outcome, protocol::LoadOutcome::kOpenFailed);
+    EXPECT_EQ(load.status, "打开文件:\n" + bad.string() + "\n失败!");
+    EXPECT_FALSE(load.data);
+  }
+}
+
+// 64 MiB are sent, one byte more is refused before anything is read (sparse files: no
+// disk is used); a FIFO without a writer, a device and a folder fail at once.
+TEST_F(LoadTest, SizeCapAndFilesThatAreNoFiles) {
+  const fs::path at_cap = folder_ / "at_cap.bin";
+  const fs::path over = folder_ / "over.bin";
+  std::ofstream(at_cap).close();
+  std::ofstream(over).close();
+  ASSERT_EQ(truncate(at_cap.c_str(), 64 << 20), 0);
+  ASSERT_EQ(truncate(over.c_str(), (64 << 20) + 1), 0);
+  protocol::FileLoad load = protocol::LoadSendFile(over.string());
+  EXPECT_EQ(load.outcome, protocol::LoadOutcome::kTooLarge);
+  EXPECT_EQ(load.status, "文件超过64MB,无法发送!");
+  EXPECT_FALSE(load.data);
+  load = protocol::LoadSendFile(at_cap.string());
+  EXPECT_EQ(load.outcome, protocol::LoadOutcome::kLoaded);
+  EXPECT_EQ(load.status, "文件大小：67108864 字节");
+  ASSERT_TRUE(load.data);
+  EXPECT_EQ(load.data->size(), 64u << 20);
+  load.data.reset();
+
+  const fs::path fifo = folder_ / "fifo.bin";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const fs::path& bad : {fifo, fs::path("/dev/zero"), fs::path("/dev/null")}) {
     load = protocol::LoadSendFile(bad.string());
     EXPECT_EQ(load.outcome, protocol::LoadOutcome::kOpenFailed);
     EXPECT_EQ(load.status, "打开文件:\n" + bad.string() + "\n失败!");

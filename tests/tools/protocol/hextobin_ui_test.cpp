@@ -1,6 +1,7 @@
 // Menu command 32803 through the prompt seam: each dialog and message box in order, with
 // its title, filters and answers.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -127,6 +128,41 @@ TEST_F(HexToBinTest, EachWayOut) {
   EXPECT_EQ(Read("out.BIN"), "\x01\x02\x03\x04");
   EXPECT_EQ(Read("out.hex.bin"), "\x01\x02\x03\x04");
   EXPECT_EQ(Read("good.hex"), ":0400000001020304F2\n:00000001FF\n");
+}
+
+TEST_F(HexToBinTest, LinkKeepsPointingAndAFifoWithoutReaderFails) {
+  const std::string good = Write("good.hex", ":0400000001020304F2\n:00000001FF\n");
+  ASSERT_EQ(mkdir((dir_ + "/images").c_str(), 0755), 0);
+  Write("images/real.bin", "earlier");
+  ASSERT_EQ(symlink("images/real.bin", (dir_ + "/out.bin").c_str()), 0);
+  ASSERT_EQ(mkfifo((dir_ + "/pipe.bin").c_str(), 0644), 0);
+  prompter_.answers = {good, dir_ + "/out.bin"};
+  RunHexToBin(owner_, reader_);
+  prompter_.answers = {good, dir_ + "/pipe.bin"};
+  RunHexToBin(owner_, reader_);
+  EXPECT_EQ(prompter_.log,
+            (std::vector<std::string>{kOpen, kSave, "message [提示] 转换文件成功!", kOpen, kSave,
+                                      "message [提示] 创建或打开文件失败!"}));
+  struct stat info {};
+  ASSERT_EQ(lstat((dir_ + "/out.bin").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISLNK(info.st_mode));
+  EXPECT_EQ(Read("images/real.bin"), "\x01\x02\x03\x04");
+  ASSERT_EQ(lstat((dir_ + "/pipe.bin").c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+// A FIFO without a writer, a device or a folder picked in the open dialog gets the open
+// failure at once instead of a window frozen on the open.
+TEST_F(HexToBinTest, WhatIsNotAFileFailsAtOnce) {
+  const std::string fifo = dir_ + "/fifo.hex";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& path : {fifo, std::string("/dev/zero"), dir_}) {
+    prompter_.log.clear();
+    prompter_.answers = {path};
+    RunHexToBin(owner_, reader_);
+    EXPECT_EQ(prompter_.log, (std::vector<std::string>{
+                                 kOpen, "message [操作未完成] 打开文件:\n" + path + "\n失败!"}));
+  }
 }
 
 TEST_F(HexToBinTest, MainWindowRunsItFromItsMenu) {
