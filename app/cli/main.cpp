@@ -685,16 +685,11 @@ constexpr uint64_t kHexStreamCap = 1024ull * 1024 * 1024;
 
 // The HEX input as a file the reader can pass over twice: a regular file as it is, a
 // stream ("-", a pipe, /dev/stdin) copied into an unnamed temporary file first.
-std::FILE* OpenHexInput(const std::string& path) {
+base::InputFile OpenHexInput(const std::string& path) {
   base::InputFile in = path == "-" ? base::InputFile::FromDescriptor(0, false)
                                    : base::OpenInput(path, base::InputKind::kStreamsToo);
   if (!in.ok()) throw Refusal{"IN " + base::FileErrorMessage(path, in.error())};
-  if (in.regular()) {
-    const int fd = dup(in.fd());
-    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "rb");
-    if (file == nullptr) throw Refusal{"IN " + base::FileErrorMessage(path, errno)};
-    return file;
-  }
+  if (in.regular()) return in;
   std::FILE* copy = std::tmpfile();
   if (copy == nullptr) throw Refusal{"IN " + base::FileErrorMessage(path, errno)};
   std::vector<char> chunk(64 * 1024);
@@ -715,8 +710,14 @@ std::FILE* OpenHexInput(const std::string& path) {
                                  static_cast<unsigned long long>(kHexStreamCap))};
     }
   }
-  std::rewind(copy);
-  return copy;
+  const int fd = std::fflush(copy) == 0 ? dup(fileno(copy)) : -1;
+  const int error = errno;
+  std::fclose(copy);
+  if (fd < 0 || lseek(fd, 0, SEEK_SET) != 0) {
+    if (fd >= 0) close(fd);
+    throw Refusal{"IN " + base::FileErrorMessage(path, error)};
+  }
+  return base::InputFile::FromDescriptor(fd, true);
 }
 
 int RunHexToBin(const std::vector<std::string>& args) {
