@@ -10,7 +10,7 @@ packages=(
   libcurl4-openssl-dev
   fonts-arphic-uming fonts-unifont unifont
   clang-format
-  binutils
+  binutils srecord
   desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev
   python3 groff-base

@@ -1,10 +1,17 @@
 // quorkit-cli: the tools' results for build scripts, computed by the same cores as the
 // windows. Results go to standard output, messages to standard error; exit status 0 on
 // success, 1 when the input is refused, 2 for a usage error.
+#include <unistd.h>
+
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QStringList>
 #include <QtGlobal>
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,9 +21,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "app/cli/numbers.h"
+#include "base/fileio.h"
 #include "base/format.h"
+#include "base/text.h"
 #include "tools/circuit/eseries.h"
 #include "tools/circuit/findres.h"
 #include "tools/circuit/ntctable.h"
@@ -26,6 +37,7 @@
 #include "tools/mcu/timer.h"
 #include "tools/protocol/checksum.h"
 #include "tools/protocol/dechex.h"
+#include "tools/protocol/hexbytes.h"
 #include "tools/protocol/ihexfile.h"
 #include "tools/protocol/modbus.h"
 #include "tools/protocol/storagecode.h"
@@ -77,31 +89,40 @@ std::vector<OptionHelp> GlyphOptions(std::vector<OptionHelp> head,
 const std::vector<CommandHelp>& Commands() {
   static const std::vector<CommandHelp> commands = {
       {"hex2bin",
-       {"hex2bin IN OUT"},
+       {"hex2bin IN OUT [--fill BYTE] [--start ADDR] [--end ADDR]"},
        "convert an Intel HEX file to a binary image",
        "Converts the Intel HEX file IN to the binary image OUT as the HEX-to-BIN converter "
        "does: data records at their full 32-bit address (types 02 and 04), the image starting "
-       "at the lowest data address, gaps filled with 0xFF, at most 64 MiB. OUT is used exactly "
-       "as given and replaced only once the image is complete. Prints the lowest data address "
-       "and the image size (\"0x%08X %d\"). A file the converter refuses leaves OUT untouched; "
-       "its message goes to standard error.",
-       {{"IN", "The Intel HEX file."}, {"OUT", "The binary image to write."}}},
+       "at the lowest data address, gaps filled with --fill, at most 64 MiB. OUT is used exactly "
+       "as given and replaced only once the image is complete. Prints the image's start address "
+       "and size (\"0x%08X %d\"). A file the converter refuses leaves OUT untouched.",
+       {{"IN", "The Intel HEX file; - reads standard input."},
+        {"OUT",
+         "The binary image to write; - writes it to standard output (nothing else is "
+         "printed then)."},
+        {"--fill BYTE", "The byte for gaps, two hex digits (default FF)."},
+        {"--start ADDR", "Crop or extend the image to start at ADDR (decimal or 0x hex)."},
+        {"--end ADDR", "Crop or extend the image to end before ADDR."}}},
       {"checksum",
-       {"checksum KIND TEXT"},
-       "checksum or CRC of hex byte text",
+       {"checksum KIND TEXT", "checksum KIND --file PATH", "checksum --list"},
+       "checksum or CRC of bytes",
        "Prints the checksum generator's result for the bytes of TEXT, written as pairs of hex "
-       "digits (\"01 03 00 00\"; at most 1023 bytes are read).",
+       "digits separated by blanks, tabs, commas or line breaks (\"01 03 00 00\"; at most 1023 "
+       "bytes; any other character or a lone digit is refused), or for the bytes of a file.",
        {{"KIND",
          "sum8, sum8-complement, sum16, sum16-complement, telecom, crc8-maxim, crc16-modbus, "
          "crc16-mcrf4xx or crc16-xmodem. telecom takes a whole frame starting with 7E and "
          "prints the four checksum characters and the closing 0D as hex bytes."},
-        {"TEXT", "The hex bytes; - reads them from standard input."}}},
+        {"TEXT", "The hex bytes; - reads them from standard input."},
+        {"--file PATH", "The bytes of the file PATH (- for standard input), any number."},
+        {"--list", "Lists the kinds."}}},
       {"modbus",
        {"modbus read ADDR FUNC START COUNT", "modbus write ADDR FUNC START COUNT DATA"},
        "Modbus RTU request frames",
        "Prints the Modbus tool's request frame (hex bytes, CRC-16/MODBUS last). Every field is "
-       "hex byte text as typed in the tool: ADDR and FUNC one byte, START and COUNT a "
-       "big-endian word (\"00 10\"); a field without a complete byte counts as 0.",
+       "hex byte text: ADDR and FUNC exactly one byte (\"01\"), START and COUNT exactly two, "
+       "high byte first (\"00 0A\"). write builds function 10 (Write Multiple Registers) "
+       "frames: DATA holds two bytes per register of COUNT.",
        {{"ADDR", "Slave address."},
         {"FUNC", "Function code."},
         {"START", "Starting register."},
@@ -237,7 +258,7 @@ std::string Usage(const CommandHelp& command) {
 }
 
 std::string ToolUsage() {
-  return std::string("usage: ") + kProgram + " COMMAND [ARGUMENTS]\n       " + kProgram +
+  return std::string("usage: ") + kProgram + " COMMAND [ARGUMENTS] [--json]\n       " + kProgram +
          " --help | --version | COMMAND --help\n";
 }
 
@@ -253,15 +274,29 @@ constexpr char kExitStatusText[] =
     "Exit status: 0 on success, 1 when the input is refused (the tool's message on standard "
     "error), 2 for a usage error.";
 
+constexpr char kJsonText[] =
+    "--json (any command) prints one JSON object: \"text\" holds the plain result without "
+    "its final line feed; further fields: checksum \"value\" and \"width\" (bits), --list "
+    "\"kinds\"; hex2bin \"start\" and \"size\"; fontlib \"path\" and \"size\"; modbus "
+    "and storage to-code \"bytes\"; storage to-value \"value\"; dechex \"numbers\"; ntc "
+    "\"entries\"; eseries \"pairs\" ([R1, R2] in ohms); timer \"overflow_value\", "
+    "\"overflow_count\", \"delay_ms\", \"error_ms\", \"count_frequency_hz\", "
+    "\"count_period_ms\", \"overflow_frequency_hz\", \"overflow_period_ms\" as far as the "
+    "result shows them.";
+
 constexpr char kDescription[] =
     "The results of QuorKit's tools for build scripts, computed exactly as the tool windows "
     "compute them. Input and output are UTF-8 (text that is not UTF-8 is refused); results go "
-    "to standard output, each followed by a line feed; messages go to standard error. Every "
+    "to standard output with line feeds and no blanks at line ends; a refusal is one line on "
+    "standard error, \"quorkit-cli: COMMAND: message\". Standard input (-) is read up to "
+    "64 KiB. Every "
     "command takes --help. A file is written under a temporary name beside it and renamed "
     "over it only once complete.";
 
 std::string ToolHelpText() {
-  std::string out = ToolUsage() + "\n" + Wrap(kDescription, 0, 78) + "\nCommands:\n";
+  std::string out = ToolUsage() + "\n" + Wrap(kDescription, 0, 78) + "\n" +
+                    Wrap(cli::kNumberFormsText, 0, 78) + "\n" + Wrap(kJsonText, 0, 78) +
+                    "\nCommands:\n";
   for (const CommandHelp& command : Commands()) {
     out += base::Format("  %-10s %s\n", command.name, command.summary);
   }
@@ -305,7 +340,8 @@ std::string ManPage() {
       out += ".B quorkit\\-cli\n" + Roff(line) + "\n.br\n";
     }
   }
-  out += ".SH DESCRIPTION\n" + Roff(kDescription) + "\n.SH COMMANDS\n";
+  out += ".SH DESCRIPTION\n" + Roff(kDescription) + "\n.PP\n" + Roff(cli::kNumberFormsText) +
+         "\n.PP\n" + Roff(kJsonText) + "\n.SH COMMANDS\n";
   for (const CommandHelp& command : Commands()) {
     out += ".SS " + Roff(command.name) + "\n";
     for (const char* line : command.synopsis) out += ".B quorkit\\-cli\n" + Roff(line) + "\n.br\n";
@@ -329,21 +365,95 @@ std::string ManPage() {
 // ---------------------------------------------------------------------------------------
 // Output and argument reading.
 
-void PrintResult(const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), stdout);
-  std::fputc('\n', stdout);
+// The command being run, for messages.
+std::string g_command;
+// --json: one JSON object instead of the plain result.
+bool g_json = false;
+
+// A JSON string literal of UTF-8 text.
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += ch;
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c < 0x20) {
+      out += base::Format("\\u%04x", c);
+    } else {
+      out += ch;
+    }
+  }
+  return out + "\"";
 }
 
-// The tool's message without its trailing line breaks and blanks.
-int Refuse(const std::string& message) {
-  std::string text = message;
-  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' ||
-                           text.back() == '\t')) {
-    text.pop_back();
+std::string JsonNumber(double value) {
+  return base::Format("%.17g", value);
+}
+
+template <typename T, typename F>
+std::string JsonArray(const std::vector<T>& items, F&& item) {
+  std::string out = "[";
+  for (size_t i = 0; i < items.size(); ++i) out += (i ? ", " : "") + item(items[i]);
+  return out + "]";
+}
+
+// The named values of a result beside its text, already in JSON.
+using JsonFields = std::vector<std::pair<std::string, std::string>>;
+
+// A tool's text as a script wants it: line feeds only, no blanks at line ends, no final
+// line break.
+std::string ScriptText(const std::string& text) {
+  std::string out;
+  for (const char ch : text) {
+    if (ch == '\r') continue;
+    if (ch == '\n') {
+      while (!out.empty() && (out.back() == ' ' || out.back() == '\t')) out.pop_back();
+    }
+    out += ch;
   }
-  std::fprintf(stderr, "%s\n", text.c_str());
+  while (!out.empty() && (out.back() == ' ' || out.back() == '\t' || out.back() == '\n')) {
+    out.pop_back();
+  }
+  return out;
+}
+
+void PrintResult(const std::string& text, const JsonFields& fields = {}) {
+  const std::string plain = ScriptText(text);
+  std::string out;
+  if (g_json) {
+    out = "{\"text\": " + JsonString(plain);
+    for (const auto& [name, value] : fields) out += ", " + JsonString(name) + ": " + value;
+    out += "}\n";
+  } else {
+    out = plain + "\n";
+  }
+  std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+// One line on standard error: "quorkit-cli: COMMAND: message", the lines of a tool's
+// message joined by "; ".
+int Refuse(const std::string& message) {
+  std::string joined;
+  for (const std::string& line : base::Split(message, "\n")) {
+    const std::string piece = base::Trim(line);
+    if (piece.empty()) continue;
+    joined += (joined.empty() ? "" : "; ") + piece;
+  }
+  std::fprintf(stderr, "%s: %s: %s\n", kProgram, g_command.c_str(), joined.c_str());
   return kRefused;
 }
+
+// An input the command refuses (status 1), thrown where it is found.
+struct Refusal {
+  std::string message;
+};
 
 struct UsageError {
   std::string message;
@@ -393,16 +503,57 @@ const std::string& Utf8(const std::string& text) {
   return text;
 }
 
-std::string ReadStandardInput() {
-  std::string text{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-  // A final line break belongs to the line, not to the text.
-  if (!text.empty() && text.back() == '\n') text.pop_back();
-  if (!text.empty() && text.back() == '\r') text.pop_back();
-  return text;
+// Text read from standard input ("-") is capped: an endless stream is refused, not stored.
+constexpr size_t kTextInputCap = 64 * 1024;
+
+// Reads standard input, at most `cap` bytes; more is refused.
+std::string ReadStandardInput(size_t cap) {
+  base::InputFile in = base::InputFile::FromDescriptor(0, false);
+  std::string bytes;
+  const int error = base::ReadAll(in, cap, &bytes);
+  if (error == EFBIG) throw Refusal{base::Format("standard input holds more than %zu bytes", cap)};
+  if (error != 0) throw Refusal{base::FileErrorMessage("standard input", error)};
+  return bytes;
 }
 
 std::string TextArgument(const std::string& argument) {
-  return argument == "-" ? Utf8(ReadStandardInput()) : argument;
+  if (argument != "-") return argument;
+  std::string text = ReadStandardInput(kTextInputCap);
+  // A final line break belongs to the line, not to the text.
+  if (!text.empty() && text.back() == '\n') text.pop_back();
+  if (!text.empty() && text.back() == '\r') text.pop_back();
+  return Utf8(text);
+}
+
+// A number option or argument read whole (see cli::ReadNumber), or refused naming `name`.
+double NumberArgument(const std::string& name, const std::string& text, cli::Unit unit) {
+  const cli::NumberResult read = cli::ReadNumber(text, unit);
+  if (const auto* message = std::get_if<std::string>(&read)) throw Refusal{name + " " + *message};
+  return std::get<double>(read);
+}
+
+// The text a window's field would hold for `value`: the cores read it back exactly.
+std::string FieldText(double value) {
+  return base::Format("%.17g", value);
+}
+
+// A whole decimal number within [low, high], or refused naming `name`.
+long long WholeArgument(const std::string& name, const std::string& text, long long low,
+                        long long high) {
+  errno = 0;
+  char* end = nullptr;
+  const long long value = std::strtoll(text.c_str(), &end, 10);
+  const bool digits_only =
+      !text.empty() && text.find_first_not_of("+-0123456789") == std::string::npos;
+  if (!digits_only || *end != '\0' || end == text.c_str()) {
+    throw Refusal{
+        base::Format("%s '%s' is not a whole decimal number", name.c_str(), text.c_str())};
+  }
+  if (errno == ERANGE || value < low || value > high) {
+    throw Refusal{base::Format("%s %s is out of range: give %lld to %lld", name.c_str(),
+                               text.c_str(), low, high)};
+  }
+  return value;
 }
 
 // The arguments of one command: positionals, and options that take a value or are flags.
@@ -515,51 +666,270 @@ int IndexOf(const std::string& word, const std::vector<std::string>& choices) {
 // ---------------------------------------------------------------------------------------
 // Commands.
 
-int RunHexToBin(const std::vector<std::string>& args) {
-  const Arguments arguments(args, {}, {}, {0, 1});
-  arguments.ExpectCount(2);
-  CIHexFile reader;
-  const CIHexFile::Conversion read = reader.ReadForConversion(arguments.positionals()[0]);
-  if (!read.ok) return Refuse(read.text);
-  if (!reader.WriteImage(arguments.positionals()[1], read.image)) {
-    return Refuse(protocol::kHexWriteFailedText);
+// An address for --start or --end: decimal or 0x hexadecimal, at most 32 bits.
+uint64_t AddressArgument(const std::string& name, const std::string& text) {
+  errno = 0;
+  char* end = nullptr;
+  const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+  const unsigned long long value = std::strtoull(text.c_str(), &end, hex ? 16 : 10);
+  if (text.empty() || !std::isxdigit(static_cast<unsigned char>(text[hex ? 2 : 0])) ||
+      *end != '\0' || errno != 0 || value > 0xFFFFFFFFull) {
+    throw Refusal{base::Format("%s '%s' is not an address (0 to 0xFFFFFFFF, e.g. 0x08000000)",
+                               name.c_str(), text.c_str())};
   }
-  PrintResult(base::Format("0x%08X %d", static_cast<unsigned>(read.start),
-                           static_cast<int>(read.image.size())));
+  return value;
+}
+
+// A HEX file too large for any image it could give.
+constexpr uint64_t kHexStreamCap = 1024ull * 1024 * 1024;
+
+// The HEX input as a file the reader can pass over twice: a regular file as it is, a
+// stream ("-", a pipe, /dev/stdin) copied into an unnamed temporary file first.
+base::InputFile OpenHexInput(const std::string& path) {
+  base::InputFile in = path == "-" ? base::InputFile::FromDescriptor(0, false)
+                                   : base::OpenInput(path, base::InputKind::kStreamsToo);
+  if (!in.ok()) throw Refusal{"IN " + base::FileErrorMessage(path, in.error())};
+  if (in.regular()) return in;
+  std::FILE* copy = std::tmpfile();
+  if (copy == nullptr) throw Refusal{"IN " + base::FileErrorMessage(path, errno)};
+  std::vector<char> chunk(64 * 1024);
+  uint64_t total = 0;
+  for (;;) {
+    const ssize_t got = read(in.fd(), chunk.data(), chunk.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0 || (got > 0 && std::fwrite(chunk.data(), 1, got, copy) != size_t(got))) {
+      const int error = errno;
+      std::fclose(copy);
+      throw Refusal{"IN " + base::FileErrorMessage(path, error)};
+    }
+    if (got == 0) break;
+    total += got;
+    if (total > kHexStreamCap) {
+      std::fclose(copy);
+      throw Refusal{base::Format("IN %s holds more than %llu bytes", path.c_str(),
+                                 static_cast<unsigned long long>(kHexStreamCap))};
+    }
+  }
+  const int fd = std::fflush(copy) == 0 ? dup(fileno(copy)) : -1;
+  const int error = errno;
+  std::fclose(copy);
+  if (fd < 0 || lseek(fd, 0, SEEK_SET) != 0) {
+    if (fd >= 0) close(fd);
+    throw Refusal{"IN " + base::FileErrorMessage(path, error)};
+  }
+  return base::InputFile::FromDescriptor(fd, true);
+}
+
+int RunHexToBin(const std::vector<std::string>& args) {
+  const Arguments arguments(args, {"--fill", "--start", "--end"}, {}, {0, 1});
+  arguments.ExpectCount(2);
+  const std::string& in_path = arguments.positionals()[0];
+  const std::string& out_path = arguments.positionals()[1];
+  if (out_path == "-" && g_json) throw UsageError{"--json needs OUT to be a file"};
+  uint8_t fill = 0xFF;
+  if (const auto text = arguments.Value("--fill")) {
+    const cli::HexBytesResult read = cli::ReadHexField(*text, 1);
+    if (const auto* message = std::get_if<std::string>(&read)) throw Refusal{"--fill " + *message};
+    fill = std::get<std::vector<uint8_t>>(read)[0];
+  }
+  std::optional<uint64_t> crop_start, crop_end;
+  if (const auto text = arguments.Value("--start")) crop_start = AddressArgument("--start", *text);
+  if (const auto text = arguments.Value("--end")) crop_end = AddressArgument("--end", *text);
+
+  // Measured, then loaded into an image filled with the fill byte, so that only the gaps
+  // keep it.
+  CIHexFile reader;
+  reader.Attach(OpenHexInput(in_path));
+  const int64_t span = reader.MeasureImage();
+  if (span < 0) return Refuse(reader.error_text());
+  if (!reader.has_data()) return Refuse(protocol::kHexNoDataText);
+  if (static_cast<uint64_t>(span) > protocol::kMaxHexImageSpan) {
+    return Refuse(protocol::kHexTooLargeText);
+  }
+  if (!reader.Rewind()) return Refuse("IN " + base::FileErrorMessage(in_path, errno));
+  std::vector<uint8_t> image(static_cast<size_t>(span), fill);
+  if (reader.LoadImage(image.data(), span) < 0) return Refuse(reader.error_text());
+  reader.Close();
+
+  // --start and --end crop the image to [start, end) or extend it with the fill byte.
+  uint64_t start = reader.base_address();
+  if (crop_start || crop_end) {
+    const uint64_t data_start = reader.base_address();
+    const uint64_t data_end = data_start + image.size();
+    const uint64_t from = crop_start.value_or(data_start);
+    const uint64_t to = crop_end.value_or(data_end);
+    if (to <= from) {
+      return Refuse(base::Format("--start 0x%08llX must lie below --end 0x%08llX",
+                                 static_cast<unsigned long long>(from),
+                                 static_cast<unsigned long long>(to)));
+    }
+    if (to - from > protocol::kMaxHexImageSpan) return Refuse(protocol::kHexTooLargeText);
+    std::vector<uint8_t> cropped(static_cast<size_t>(to - from), fill);
+    const uint64_t lo = std::max(from, data_start);
+    const uint64_t hi = std::min(to, data_end);
+    if (lo < hi) {
+      std::copy(image.begin() + (lo - data_start), image.begin() + (hi - data_start),
+                cropped.begin() + (lo - from));
+    }
+    image.swap(cropped);
+    start = from;
+  }
+
+  if (out_path == "-") {
+    if (std::fwrite(image.data(), 1, image.size(), stdout) != image.size()) {
+      return Refuse(base::FileErrorMessage("standard output", errno));
+    }
+    return kOk;
+  }
+  const int error = base::WriteWholeFile(
+      out_path, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
+  if (error != 0) return Refuse("OUT " + base::FileErrorMessage(out_path, error));
+  PrintResult(
+      base::Format("0x%08X %d", static_cast<unsigned>(start), static_cast<int>(image.size())),
+      {{"start", std::to_string(start)}, {"size", std::to_string(image.size())}});
   return kOk;
 }
 
+// In the order of the checksum tool's list.
+const std::vector<std::string> kChecksumKinds = {
+    "sum8",       "sum8-complement", "sum16",         "sum16-complement", "telecom",
+    "crc8-maxim", "crc16-modbus",    "crc16-mcrf4xx", "crc16-xmodem"};
+
+// The bytes --file takes for the nine kinds, which need them all at once.
+constexpr size_t kChecksumFileCap = 64 * 1024 * 1024;
+
+// The value of one of the nine kinds and its width in bits, as its text shows it.
+std::pair<uint64_t, int> ChecksumValue(protocol::ChecksumKind kind,
+                                       const std::vector<uint8_t>& bytes) {
+  unsigned sum = 0;
+  for (const uint8_t b : bytes) sum += b;
+  const uint8_t* data = bytes.data();
+  switch (kind) {
+    case protocol::ChecksumKind::kSum8:
+      return {sum & 0xFF, 8};
+    case protocol::ChecksumKind::kSum8Complement:
+      return {(256 - (sum & 0xFF)) & 0xFF, 8};
+    case protocol::ChecksumKind::kSum16:
+      return {sum & 0xFFFF, 16};
+    case protocol::ChecksumKind::kSum16Complement:
+      return {(0x10000 - (sum & 0xFFFF)) & 0xFFFF, 16};
+    case protocol::ChecksumKind::kTelecom:
+      return {protocol::TelecomChecksum(data, bytes.size()), 16};
+    case protocol::ChecksumKind::kCrc8Maxim:
+      return {protocol::Crc8Maxim(data, bytes.size()), 8};
+    case protocol::ChecksumKind::kCrc16Modbus:
+      return {protocol::Crc16Modbus(data, bytes.size()), 16};
+    case protocol::ChecksumKind::kCrc16Ccitt:
+      return {protocol::Crc16Ccitt(data, bytes.size()), 16};
+    case protocol::ChecksumKind::kCrc16Xmodem:
+      return {protocol::Crc16Xmodem(data, bytes.size()), 16};
+  }
+  return {0, 0};
+}
+
+// The bytes of --file PATH ("-": standard input), at most `cap`.
+std::vector<uint8_t> FileBytes(const std::string& path, size_t cap) {
+  base::InputFile in = path == "-" ? base::InputFile::FromDescriptor(0, false)
+                                   : base::OpenInput(path, base::InputKind::kStreamsToo);
+  if (!in.ok()) throw Refusal{"--file " + base::FileErrorMessage(path, in.error())};
+  std::string bytes;
+  const int error = base::ReadAll(in, cap, &bytes);
+  if (error == EFBIG) {
+    throw Refusal{base::Format("--file %s holds more than %zu bytes",
+                               path == "-" ? "standard input" : path.c_str(), cap)};
+  }
+  if (error != 0) throw Refusal{"--file " + base::FileErrorMessage(path, error)};
+  return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+std::string ChecksumListText() {
+  std::string out;
+  for (const std::string& kind : kChecksumKinds) out += kind + "\n";
+  return out;
+}
+
 int RunChecksum(const std::vector<std::string>& args) {
-  const Arguments arguments(args, {}, {});
-  arguments.ExpectCount(2);
-  // In the order of the checksum tool's list.
-  static const std::vector<std::string> kinds = {
-      "sum8",       "sum8-complement", "sum16",         "sum16-complement", "telecom",
-      "crc8-maxim", "crc16-modbus",    "crc16-mcrf4xx", "crc16-xmodem"};
-  const int kind = IndexOf(arguments.positionals()[0], kinds);
+  const Arguments arguments(args, {"--file"}, {"--list"});
+  if (arguments.Flag("--list")) {
+    if (arguments.Value("--file")) throw UsageError{"--list takes no --file"};
+    arguments.ExpectCount(0);
+    std::vector<std::string> names = kChecksumKinds;
+    PrintResult(ChecksumListText(), {{"kinds", JsonArray(names, JsonString)}});
+    return kOk;
+  }
+  const auto file = arguments.Value("--file");
+  arguments.ExpectCount(file ? 1 : 2);
+  const int kind = IndexOf(arguments.positionals()[0], kChecksumKinds);
   if (kind < 0) throw UsageError{"unknown checksum kind " + arguments.positionals()[0]};
-  const auto result = protocol::ChecksumOfHexText(static_cast<protocol::ChecksumKind>(kind),
-                                                  TextArgument(arguments.positionals()[1]));
-  if (!result) return Refuse("no complete hex byte in TEXT");
+  std::vector<uint8_t> bytes;
+  if (file) {
+    bytes = FileBytes(*file, kChecksumFileCap);
+    if (bytes.empty()) return Refuse("--file " + *file + " is empty");
+  } else {
+    const cli::HexBytesResult read = cli::ReadHexBytesStrictly(
+        TextArgument(arguments.positionals()[1]), protocol::kChecksumByteLimit);
+    if (const auto* message = std::get_if<std::string>(&read)) return Refuse("TEXT " + *message);
+    bytes = std::get<std::vector<uint8_t>>(read);
+    if (bytes.empty()) return Refuse("TEXT holds no hex byte");
+  }
+  const auto checksum_kind = static_cast<protocol::ChecksumKind>(kind);
+  const std::string text = protocol::ChecksumText(checksum_kind, bytes);
   // The window shows this refusal in its result field; a script must not take it for one.
-  if (*result == protocol::kTelecomFormatError) return Refuse(*result);
-  PrintResult(*result);
+  if (text == protocol::kTelecomFormatError) return Refuse(text);
+  const auto [value, width] = ChecksumValue(checksum_kind, bytes);
+  PrintResult(text, {{"value", std::to_string(value)}, {"width", std::to_string(width)}});
   return kOk;
+}
+
+std::vector<uint8_t> HexFieldArgument(const std::string& name, const std::string& text,
+                                      size_t count) {
+  const cli::HexBytesResult read = cli::ReadHexField(text, count);
+  if (const auto* message = std::get_if<std::string>(&read)) throw Refusal{name + " " + *message};
+  return std::get<std::vector<uint8_t>>(read);
+}
+
+std::string BytesJson(const std::vector<uint8_t>& bytes) {
+  return JsonArray(bytes, [](uint8_t b) { return std::to_string(b); });
 }
 
 int RunModbus(const std::vector<std::string>& args) {
   const Arguments arguments(args, {}, {});
   const auto& p = arguments.positionals();
   if (p.empty()) throw UsageError{"missing argument"};
-  if (p[0] == "read") {
-    arguments.ExpectCount(5);
-    PrintResult(protocol::ReadRequestText({p[1], p[2], p[3], p[4]}));
-  } else if (p[0] == "write") {
-    arguments.ExpectCount(6);
-    PrintResult(protocol::WriteRequestText({p[1], p[2], p[3], p[4]}, p[5]));
+  if (p[0] != "read" && p[0] != "write") throw UsageError{"unknown request " + p[0]};
+  const bool write = p[0] == "write";
+  arguments.ExpectCount(write ? 6 : 5);
+  const uint8_t address = HexFieldArgument("ADDR", p[1], 1)[0];
+  const uint8_t function = HexFieldArgument("FUNC", p[2], 1)[0];
+  const std::vector<uint8_t> start = HexFieldArgument("START", p[3], 2);
+  const std::vector<uint8_t> count = HexFieldArgument("COUNT", p[4], 2);
+  const auto word = [](const std::vector<uint8_t>& b) { return uint16_t(b[0] << 8 | b[1]); };
+  std::vector<uint8_t> frame;
+  if (write) {
+    // Write Multiple Registers: two data bytes a register.
+    if (function != 0x10) {
+      return Refuse(
+          base::Format("FUNC %.2X: write builds function 10 (Write Multiple Registers) "
+                       "frames only",
+                       function));
+    }
+    const size_t registers = word(count);
+    if (registers == 0 || registers * 2 > protocol::kModbusByteLimit) {
+      return Refuse(base::Format("COUNT %.2X %.2X: give 00 01 to 00 %.2X registers", count[0],
+                                 count[1], static_cast<unsigned>(protocol::kModbusByteLimit / 2)));
+    }
+    const cli::HexBytesResult read = cli::ReadHexBytesStrictly(p[5], protocol::kModbusByteLimit);
+    if (const auto* message = std::get_if<std::string>(&read)) return Refuse("DATA " + *message);
+    const std::vector<uint8_t>& data = std::get<std::vector<uint8_t>>(read);
+    if (data.size() != registers * 2) {
+      return Refuse(base::Format("DATA holds %zu bytes, COUNT %zu register%s needs %zu",
+                                 data.size(), registers, registers == 1 ? "" : "s", registers * 2));
+    }
+    frame = protocol::BuildWriteRequest(address, function, word(start), word(count), data);
   } else {
-    throw UsageError{"unknown request " + p[0]};
+    frame = protocol::BuildReadRequest(address, function, word(start), word(count));
   }
+  PrintResult(protocol::FormatHexBytes(frame), {{"bytes", BytesJson(frame)}});
   return kOk;
 }
 
@@ -586,6 +956,7 @@ const std::vector<std::string> kGlyphValued = {"--font", "--pixels", "--width", 
 // The glyph window's settings from the options; checked before any drawing.
 struct GlyphSettings {
   std::optional<winsys::FontChoice> font;
+  bool face_given = false;  // --font named the face
   int width = 16;
   int height_index = 1;
   int left = 10;
@@ -598,6 +969,7 @@ GlyphSettings ReadGlyphSettings(const Arguments& arguments) {
   if (arguments.Value("--font") || arguments.Value("--pixels")) {
     winsys::FontChoice choice;
     choice.face = arguments.Value("--font").value_or("宋体");
+    settings.face_given = arguments.Value("--font").has_value();
     choice.pixels = static_cast<int>(arguments.Integer("--pixels", 1, 1000, 16));
     settings.font = choice;
   }
@@ -632,6 +1004,89 @@ void ApplyGlyphSettings(const GlyphSettings& settings, CGlyphCanvas& canvas,
   sampler.set_threshold(settings.threshold);
 }
 
+// Edit distance of two lower-cased face names, for proposing the faces meant.
+size_t Distance(const std::u32string& a, const std::u32string& b) {
+  std::vector<size_t> row(b.size() + 1);
+  for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (size_t i = 1; i <= a.size(); ++i) {
+    size_t diagonal = row[0];
+    row[0] = i;
+    for (size_t j = 1; j <= b.size(); ++j) {
+      const size_t above = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = above;
+    }
+  }
+  return row[b.size()];
+}
+
+// A face named with --font must be installed: Qt would draw with another one silently.
+void CheckFontInstalled(const GlyphSettings& settings) {
+  if (!settings.font || !settings.face_given) return;
+  const QString face = QString::fromStdString(settings.font->face);
+  const QStringList families = QFontDatabase::families();
+  for (const QString& family : families) {
+    if (family.compare(face, Qt::CaseInsensitive) == 0) return;
+  }
+  const std::u32string wanted = face.toLower().toStdU32String();
+  std::vector<std::pair<size_t, QString>> ranked;
+  for (const QString& family : families) {
+    const QString lower = family.toLower();
+    const size_t distance =
+        lower.startsWith(face.toLower()) ? 0 : Distance(wanted, lower.toStdU32String());
+    ranked.emplace_back(distance, family);
+  }
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const auto& x, const auto& y) { return x.first < y.first; });
+  std::string closest;
+  for (size_t i = 0; i < ranked.size() && i < 3; ++i) {
+    closest += (i ? ", " : "") + ranked[i].second.toStdString();
+  }
+  throw Refusal{"--font " + settings.font->face + " is not installed" +
+                (closest.empty() ? std::string() : "; closest: " + closest)};
+}
+
+// The library written to a private file first, then put in place through the one writer.
+int WriteLibrary(mcu::FontLibrary library, mcu::GlyphSampler& sampler, const std::string& out) {
+  // OUT is checked before the long generation.
+  {
+    base::OutputFile probe;
+    if (const int error = probe.Open(out))
+      return Refuse("OUT " + base::FileErrorMessage(out, error));
+    probe.Abandon();
+  }
+  const char* tmpdir = std::getenv("TMPDIR");
+  std::string pattern = std::string(tmpdir && *tmpdir ? tmpdir : "/tmp") + "/quorkit-cli.XXXXXX";
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+  if (mkdtemp(name.data()) == nullptr) return Refuse(base::FileErrorMessage(pattern, errno));
+  const std::string dir = name.data();
+  const std::string scratch = dir + "/library";
+  const auto cleanup = [&] {
+    unlink(scratch.c_str());
+    rmdir(dir.c_str());
+  };
+  mcu::LibraryFile file;
+  std::string error;
+  bool ok = file.Open(scratch, &error);
+  ok = ok && mcu::WriteFontLibrary(library, sampler, file);
+  ok = file.Commit(&error) && ok;
+  if (!ok) {
+    cleanup();
+    return Refuse(error);
+  }
+  base::InputFile in = base::OpenInput(scratch, base::InputKind::kRegularOnly);
+  std::string bytes;
+  const int read_error = in.ok() ? base::ReadAll(in, SIZE_MAX - 1, &bytes) : in.error();
+  cleanup();
+  if (read_error != 0) return Refuse(base::FileErrorMessage(scratch, read_error));
+  if (const int write_error = base::WriteWholeFile(out, bytes)) {
+    return Refuse("OUT " + base::FileErrorMessage(out, write_error));
+  }
+  if (g_json) PrintResult("", {{"path", JsonString(out)}, {"size", std::to_string(bytes.size())}});
+  return kOk;
+}
+
 int RunFontLibrary(const std::vector<std::string>& args) {
   const Arguments arguments(args, kGlyphValued, {}, {1});
   arguments.ExpectCount(2);
@@ -643,26 +1098,31 @@ int RunFontLibrary(const std::vector<std::string>& args) {
   const int kind = IndexOf(arguments.positionals()[0], kinds);
   if (kind < 0) throw UsageError{"unknown library kind " + arguments.positionals()[0]};
   const GlyphSettings settings = ReadGlyphSettings(arguments);
+  // The window writes a library without a single byte for a matrix width of 0.
+  if (settings.width == 0 && libraries[kind] != mcu::FontLibrary::kAscii8x8Text) {
+    return Refuse("--width 0 gives an empty library: give 1 to " + std::to_string(mcu::kMaxWidth));
+  }
+  const std::string& out = arguments.positionals()[1];
 
   OffscreenGui gui;
+  CheckFontInstalled(settings);
   CGlyphCanvas canvas;
   mcu::GlyphSampler sampler(canvas);
   ApplyGlyphSettings(settings, canvas, sampler);
-  mcu::LibraryFile file;
-  std::string error;
-  if (!file.Open(arguments.positionals()[1], &error)) return Refuse(error);
-  const bool written = mcu::WriteFontLibrary(libraries[kind], sampler, file);
-  if (!file.Commit(&error) || !written) return Refuse(error);
-  return kOk;
+  return WriteLibrary(libraries[kind], sampler, out);
 }
 
 int RunGlyph(const std::vector<std::string>& args) {
   const Arguments arguments(args, kGlyphValued, {"--reverse"});
   arguments.ExpectCount(1);
   const GlyphSettings settings = ReadGlyphSettings(arguments);
+  if (settings.width == 0)
+    return Refuse("--width 0 gives no bytes: give 1 to " + std::to_string(mcu::kMaxWidth));
   const std::string text = TextArgument(arguments.positionals()[0]);
+  if (text.empty()) return Refuse("TEXT is empty");
 
   OffscreenGui gui;
+  CheckFontInstalled(settings);
   CGlyphCanvas canvas;
   mcu::GlyphSampler sampler(canvas);
   ApplyGlyphSettings(settings, canvas, sampler);
@@ -677,26 +1137,43 @@ int RunNtc(const std::vector<std::string>& args) {
   const circuit::NtcOptions options{arguments.Flag("--hex"), arguments.Flag("--tenfold"),
                                     arguments.Flag("--integer")};
   const std::string& table = arguments.positionals()[0];
+  if (table != "resistance" && table != "adc") throw UsageError{"unknown table " + table};
   // Unset fields read as the window's initial ones.
-  const std::string r25 = arguments.Value("--r25").value_or("10000");
-  const std::string beta = arguments.Value("--beta").value_or("3450");
+  const std::string r25 = FieldText(
+      NumberArgument("--r25", arguments.Value("--r25").value_or("10000"), cli::Unit::kOhm));
+  const std::string beta = FieldText(
+      NumberArgument("--beta", arguments.Value("--beta").value_or("3450"), cli::Unit::kNone));
   circuit::NtcResult result;
   if (table == "resistance") {
     if (arguments.Value("--rd") || arguments.Value("--bits") || arguments.Flag("--lower")) {
       throw UsageError{"--rd, --bits and --lower belong to the adc table"};
     }
     result = circuit::NtcResistanceTableFromFields(r25, beta, options);
-  } else if (table == "adc") {
+  } else {
     const int resolution = arguments.Choice("--bits", {"10", "12"}, 0);
     const circuit::NtcDivider divider =
         arguments.Flag("--lower") ? circuit::NtcDivider::kLower : circuit::NtcDivider::kUpper;
-    result = circuit::NtcAdcTableFromFields(r25, beta, arguments.Value("--rd").value_or("10000"),
-                                            resolution, divider, options);
-  } else {
-    throw UsageError{"unknown table " + table};
+    const std::string rd = FieldText(
+        NumberArgument("--rd", arguments.Value("--rd").value_or("10000"), cli::Unit::kOhm));
+    result = circuit::NtcAdcTableFromFields(r25, beta, rd, resolution, divider, options);
   }
   if (!result.message.empty()) return Refuse(result.message);
-  PrintResult(result.text);
+  // The entries of the table, -40 to 119 degrees Celsius, as numbers.
+  std::vector<double> entries;
+  const std::string& text = result.text;
+  const size_t open = text.find('{');
+  const size_t close = text.rfind('}');
+  if (open != std::string::npos && close != std::string::npos && open < close) {
+    for (const std::string& piece : base::Split(text.substr(open + 1, close - open - 1), ",")) {
+      const std::string entry = base::Trim(piece);
+      if (entry.empty()) continue;
+      entries.push_back(static_cast<double>(std::strtod(entry.c_str(), nullptr)));
+      if (entry.size() > 2 && entry[0] == '0' && (entry[1] == 'x' || entry[1] == 'X')) {
+        entries.back() = static_cast<double>(std::strtoull(entry.c_str(), nullptr, 16));
+      }
+    }
+  }
+  PrintResult(result.text, {{"entries", JsonArray(entries, JsonNumber)}});
   return kOk;
 }
 
@@ -706,27 +1183,44 @@ int RunESeries(const std::vector<std::string>& args) {
   if (p.empty()) throw UsageError{"missing argument"};
   const auto series =
       static_cast<circuit::Series>(arguments.Choice("--series", {"e12", "e24", "e96"}, 0));
-  std::optional<std::string> result;
+  const auto positive = [](const char* name, double value) {
+    if (!(value > 0))
+      throw Refusal{base::Format("%s %s must be above 0", name, FieldText(value).c_str())};
+    return value;
+  };
+  circuit::Proposals pairs;
+  std::string text;
   if (p[0] == "ratio") {
     arguments.ExpectCount(2);
-    result = circuit::RatioSearch(series, p[1]);
-    if (!result) return Refuse("no ratio given");
+    const double ratio = positive("RATIO", NumberArgument("RATIO", p[1], cli::Unit::kNone));
+    pairs = circuit::FindRatio(series, ratio);
+    text = circuit::RatioText(pairs, ratio);
   } else if (p[0] == "divider") {
     arguments.ExpectCount(3);
-    result = circuit::DividerSearch(series, p[1], p[2]);
-    if (!result) return Refuse("the part must be above 0 and not above the total");
-  } else if (p[0] == "series") {
+    const double total = positive("VOLTS", NumberArgument("VOLTS", p[1], cli::Unit::kVolt));
+    const double part = positive("PART", NumberArgument("PART", p[2], cli::Unit::kVolt));
+    if (part > total) return Refuse("PART must not be above VOLTS");
+    pairs = circuit::FindRatio(series, (total - part) / part);
+    text = circuit::DividerText(pairs, total, part);
+  } else if (p[0] == "series" || p[0] == "parallel") {
     arguments.ExpectCount(2);
-    result = circuit::SeriesSearch(series, p[1]);
-  } else if (p[0] == "parallel") {
-    arguments.ExpectCount(2);
-    result = circuit::ParallelSearch(series, p[1]);
+    const double target = positive("OHMS", NumberArgument("OHMS", p[1], cli::Unit::kOhm));
+    pairs = p[0] == "series" ? circuit::FindSeriesPair(series, target)
+                             : circuit::FindParallelPair(series, target);
+    text = p[0] == "series" ? circuit::SeriesText(pairs, target)
+                            : circuit::ParallelText(pairs, target);
   } else {
     throw UsageError{"unknown search " + p[0]};
   }
-  PrintResult(*result);
+  const std::vector<circuit::ResistorPair> list(pairs.begin(), pairs.end());
+  PrintResult(text, {{"pairs", JsonArray(list, [](const circuit::ResistorPair& pair) {
+                        return "[" + JsonNumber(pair.r1) + ", " + JsonNumber(pair.r2) + "]";
+                      })}});
   return kOk;
 }
+
+// Bytes of a storage code of each type; ascii takes any count.
+constexpr size_t kStorageSizes[] = {1, 2, 2, 4, 4, 4, 8, 0};
 
 int RunStorage(const std::vector<std::string>& args) {
   const Arguments arguments(args, {}, {"--reverse"});
@@ -736,35 +1230,161 @@ int RunStorage(const std::vector<std::string>& args) {
                                                  "uint",  "float", "double", "ascii"};
   const int type = IndexOf(p[1], types);
   if (type < 0) throw UsageError{"unknown type " + p[1]};
+  if (p[0] != "to-code" && p[0] != "to-value") throw UsageError{"unknown direction " + p[0]};
   const auto storage_type = static_cast<protocol::StorageType>(type);
   const bool reverse = arguments.Flag("--reverse");
+  using protocol::StorageType;
   if (p[0] == "to-code") {
-    PrintResult(protocol::ValueToStorageCode(storage_type, p[2], reverse));
-  } else if (p[0] == "to-value") {
-    PrintResult(protocol::StorageCodeToValue(storage_type, p[2], reverse));
+    std::string value = p[2];
+    switch (storage_type) {
+      case StorageType::kUChar:
+        value = std::to_string(WholeArgument("VALUE", value, 0, 255));
+        break;
+      case StorageType::kShort:
+        value = std::to_string(WholeArgument("VALUE", value, -32768, 32767));
+        break;
+      case StorageType::kUShort:
+        value = std::to_string(WholeArgument("VALUE", value, 0, 65535));
+        break;
+      case StorageType::kInt:
+        value = std::to_string(WholeArgument("VALUE", value, -2147483648LL, 2147483647));
+        break;
+      case StorageType::kUInt:
+        value = std::to_string(WholeArgument("VALUE", value, 0, 4294967295LL));
+        break;
+      case StorageType::kFloat:
+      case StorageType::kDouble: {
+        const double number = NumberArgument("VALUE", value, cli::Unit::kNone);
+        if (storage_type == StorageType::kFloat && std::fabs(number) > 3.4028234663852886e38) {
+          return Refuse("VALUE " + value + " is beyond the range of float");
+        }
+        value = FieldText(number);
+        break;
+      }
+      case StorageType::kAscii:
+        if (base::FromCp936(base::ToCp936(value)) != value) {
+          return Refuse("VALUE holds a character that code page 936 lacks");
+        }
+        if (base::ToCp936(value).size() > protocol::kStorageByteLimit) {
+          return Refuse(
+              base::Format("VALUE holds more than %zu bytes", protocol::kStorageByteLimit));
+        }
+        break;
+    }
+    const std::string code = protocol::ValueToStorageCode(storage_type, value, reverse);
+    const std::vector<uint8_t> bytes =
+        std::get<std::vector<uint8_t>>(cli::ReadHexBytesStrictly(code, SIZE_MAX));
+    PrintResult(code, {{"bytes", BytesJson(bytes)}});
   } else {
-    throw UsageError{"unknown direction " + p[0]};
+    const cli::HexBytesResult read = cli::ReadHexBytesStrictly(p[2], protocol::kStorageByteLimit);
+    if (const auto* message = std::get_if<std::string>(&read)) return Refuse("CODE " + *message);
+    const size_t count = std::get<std::vector<uint8_t>>(read).size();
+    const size_t wanted = kStorageSizes[type];
+    if (wanted != 0 && count != wanted) {
+      return Refuse(base::Format("CODE holds %zu byte%s, %s takes %zu", count,
+                                 count == 1 ? "" : "s", p[1].c_str(), wanted));
+    }
+    if (count == 0) return Refuse("CODE holds no hex byte");
+    const std::string value = protocol::StorageCodeToValue(storage_type, p[2], reverse);
+    PrintResult(value, {{"value", storage_type == StorageType::kAscii
+                                      ? JsonString(value)
+                                      : JsonNumber(std::strtod(value.c_str(), nullptr))}});
   }
   return kOk;
+}
+
+// The numbers of a dec/hex text: tokens separated by blanks, tabs, commas and line breaks.
+std::vector<std::string> NumberTokens(const std::string& text) {
+  std::vector<std::string> tokens;
+  std::string token;
+  for (const char c : text + " ") {
+    if (c == ' ' || c == '\t' || c == ',' || c == '\r' || c == '\n') {
+      if (!token.empty()) tokens.push_back(token);
+      token.clear();
+    } else {
+      token += c;
+    }
+  }
+  return tokens;
 }
 
 int RunDecHex(const std::vector<std::string>& args) {
   const Arguments arguments(args, {}, {"--prefix", "--commas"});
   arguments.ExpectCount(2);
   const auto& p = arguments.positionals();
+  if (p[0] != "to-hex" && p[0] != "to-dec") throw UsageError{"unknown direction " + p[0]};
+  if (p[0] == "to-dec" && arguments.Flag("--prefix"))
+    throw UsageError{"--prefix belongs to to-hex"};
+  const std::string text = TextArgument(p[1]);
+  std::vector<double> numbers;
   std::optional<std::string> result;
   if (p[0] == "to-hex") {
-    result = protocol::DecimalToHexText(TextArgument(p[1]), arguments.Flag("--prefix"),
-                                        arguments.Flag("--commas"));
-  } else if (p[0] == "to-dec") {
-    if (arguments.Flag("--prefix")) throw UsageError{"--prefix belongs to to-hex"};
-    result = protocol::HexToDecimalText(TextArgument(p[1]), arguments.Flag("--commas"));
+    // The tool reads the first 2047 bytes.
+    if (text.size() > 2047) return Refuse("TEXT holds more than 2047 bytes");
+    for (const std::string& token : NumberTokens(text)) {
+      if (token.find_first_not_of("0123456789") != std::string::npos) {
+        return Refuse("TEXT '" + token + "' is not a decimal number from 0 to 2147483647");
+      }
+      const std::string digits =
+          token.substr(std::min(token.find_first_not_of('0'), token.size() - 1));
+      if (digits.size() > 10 || std::stoll(digits) > 2147483647) {
+        return Refuse("TEXT " + token + " is out of range: give 0 to 2147483647");
+      }
+      numbers.push_back(static_cast<double>(std::stoll(digits)));
+    }
+    result =
+        protocol::DecimalToHexText(text, arguments.Flag("--prefix"), arguments.Flag("--commas"));
   } else {
-    throw UsageError{"unknown direction " + p[0]};
+    for (const std::string& token : NumberTokens(text)) {
+      std::string digits = token;
+      if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        digits = digits.substr(2);
+      }
+      if (digits.empty() ||
+          digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        return Refuse("TEXT '" + token + "' is not a hexadecimal number (e.g. 1F or 0x1F)");
+      }
+      const size_t first = digits.find_first_not_of('0');
+      if (first != std::string::npos && digits.size() - first > 8) {
+        return Refuse("TEXT " + token + " is out of range: give at most 8 hex digits");
+      }
+      numbers.push_back(static_cast<int32_t>(std::stoul(digits, nullptr, 16)));
+    }
+    result = protocol::HexToDecimalText(text, arguments.Flag("--commas"));
   }
-  if (!result) return Refuse("no numbers given");
-  PrintResult(*result);
+  if (numbers.empty() || !result) return Refuse("TEXT holds no number");
+  PrintResult(*result, {{"numbers", JsonArray(numbers, JsonNumber)}});
   return kOk;
+}
+
+// The timer result's lines by name, for --json.
+JsonFields TimerFields(const std::string& text) {
+  static const std::pair<const char*, const char*> kLabels[] = {
+      {"溢出值", "overflow_value"},
+      {"溢出次数", "overflow_count"},
+      {"实际延时", "delay_ms"},
+      {"延时误差", "error_ms"},
+      {"计数频率", "count_frequency_hz"},
+      {"计数周期", "count_period_ms"},
+      {"溢出频率", "overflow_frequency_hz"},
+      {"溢出周期", "overflow_period_ms"},
+  };
+  JsonFields fields;
+  for (const std::string& line : base::Split(text, "\n")) {
+    for (const auto& [label, name] : kLabels) {
+      if (line.rfind(label, 0) != 0) continue;
+      size_t at = std::strlen(label);
+      if (line.compare(at, 3, "：") == 0) {
+        at += 3;
+      } else if (line.compare(at, 1, ":") == 0) {
+        at += 1;
+      } else {
+        continue;
+      }
+      fields.emplace_back(name, JsonNumber(std::strtod(line.c_str() + at, nullptr)));
+    }
+  }
+  return fields;
 }
 
 int RunTimer(const std::vector<std::string>& args) {
@@ -774,24 +1394,36 @@ int RunTimer(const std::vector<std::string>& args) {
   mcu::TimerFields fields;
   fields.width = arguments.Choice("--bits", {"8", "16"}, 0) == 0 ? mcu::TimerWidth::k8Bit
                                                                  : mcu::TimerWidth::k16Bit;
-  fields.clock = arguments.Text("--clock");
+  if (!arguments.Value("--clock")) throw UsageError{"--clock is missing"};
+  fields.clock =
+      FieldText(NumberArgument("--clock", *arguments.Value("--clock"), cli::Unit::kHertz));
   std::vector<std::string> prescalers;
   for (int i = 0; i <= 10; ++i) prescalers.push_back(std::to_string(mcu::TimerPrescaler(i)));
   fields.prescaler_index = arguments.Choice("--prescaler", prescalers, 0);
-  fields.overflow_value = arguments.Text("--overflow");
-  fields.time = arguments.Text("--time");
+  if (const auto overflow = arguments.Value("--overflow")) {
+    const long long limit = fields.width == mcu::TimerWidth::k8Bit ? 256 : 65536;
+    fields.overflow_value = std::to_string(WholeArgument("--overflow", *overflow, 1, limit));
+  }
+  if (const auto time = arguments.Value("--time")) {
+    fields.time = FieldText(NumberArgument("--time", *time, cli::Unit::kNone));
+  }
   fields.unit = static_cast<mcu::TimeUnit>(arguments.Choice("--unit", {"ms", "us", "s", "Hz"}, 0));
   const mcu::TimerOutcome outcome = mcu::ComputeTimer(fields);
   switch (outcome.kind) {
     case mcu::TimerOutcome::Kind::kMessage:
       return Refuse(outcome.text);
-    case mcu::TimerOutcome::Kind::kResult:
-      PrintResult(outcome.text);
+    case mcu::TimerOutcome::Kind::kResult: {
+      // The tool ends its text with the number of the method it took ("-算法3"): no result.
+      std::string text = outcome.text;
+      const size_t marker = text.rfind("-算法");
+      if (marker != std::string::npos) text.erase(marker);
+      PrintResult(text, TimerFields(text));
       return kOk;
+    }
     case mcu::TimerOutcome::Kind::kNothing:
       break;
   }
-  return Refuse("nothing to compute: give an overflow value or a time above 0");
+  return Refuse("nothing to compute: give --overflow or a --time above 0");
 }
 
 using Runner = int (*)(const std::vector<std::string>&);
@@ -804,9 +1436,9 @@ const std::map<std::string, Runner> kRunners = {
 
 // Writes `text` to `path` (the man page at build time).
 int WriteText(const std::string& path, const std::string& text) {
-  if (!protocol::WriteFileAtomically(path, reinterpret_cast<const uint8_t*>(text.data()),
-                                     text.size())) {
-    return Refuse(protocol::kHexWriteFailedText);
+  if (const int error = base::WriteWholeFile(path, text)) {
+    std::fprintf(stderr, "%s: --man: %s\n", kProgram, base::FileErrorMessage(path, error).c_str());
+    return kRefused;
   }
   return kOk;
 }
@@ -822,18 +1454,18 @@ int Finish(int status) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
     std::fputs(ToolUsage().c_str(), stderr);
     return kUsage;
   }
-  const std::string& first = args[0];
+  const std::string first = args[0];
   if (first == "--help" || first == "-h") {
     std::fputs(ToolHelpText().c_str(), stdout);
     return Finish(kOk);
   }
-  if (first == "--version") {
-    PrintResult(std::string(kProgram) + " " + QUORKIT_VERSION);
+  if (first == "--version" || first == "-V") {
+    std::printf("%s %s\n", kProgram, QUORKIT_VERSION);
     return Finish(kOk);
   }
   if (first == "--man") {
@@ -847,22 +1479,36 @@ int main(int argc, char** argv) {
                  ToolUsage().c_str());
     return kUsage;
   }
-  const std::vector<std::string> rest(args.begin() + 1, args.end());
-  for (const std::string& arg : rest) {
-    if (arg == "--") break;
-    if (arg == "--help" || arg == "-h") {
+  g_command = first;
+  std::vector<std::string> rest;
+  bool options_done = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--") options_done = true;
+    if (!options_done && (arg == "--help" || arg == "-h")) {
       std::fputs(CommandHelpText(*command).c_str(), stdout);
       return Finish(kOk);
     }
+    if (!options_done && arg == "--json") {
+      g_json = true;
+      continue;
+    }
+    rest.push_back(arg);
   }
+  // Whatever happens, one line on standard error and a status, never an abort.
   try {
     return Finish(kRunners.at(first)(rest));
   } catch (const NotUtf8&) {
-    std::fprintf(stderr, "%s %s: the text is not UTF-8\n", kProgram, first.c_str());
-    return kRefused;
+    return Refuse("the text is not UTF-8");
+  } catch (const Refusal& refusal) {
+    return Refuse(refusal.message);
   } catch (const UsageError& error) {
-    std::fprintf(stderr, "%s %s: %s\n%s", kProgram, first.c_str(), error.message.c_str(),
+    std::fprintf(stderr, "%s: %s: %s\n%s", kProgram, first.c_str(), error.message.c_str(),
                  Usage(*command).c_str());
     return kUsage;
+  } catch (const std::bad_alloc&) {
+    return Refuse("not enough memory");
+  } catch (const std::exception& error) {
+    return Refuse(error.what());
   }
 }

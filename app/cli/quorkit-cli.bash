@@ -44,15 +44,18 @@ _quorkit_cli() {
     --prescaler) COMPREPLY=($(compgen -W "1 2 4 8 16 32 64 128 256 512 1024" -- "$cur")); return ;;
     --unit) COMPREPLY=($(compgen -W "ms us s Hz" -- "$cur")); return ;;
     --series) COMPREPLY=($(compgen -W "e12 e24 e96" -- "$cur")); return ;;
-    --pixels|--left|--top|--threshold|--r25|--beta|--rd|--clock|--overflow|--time) return ;;
+    --pixels|--left|--top|--threshold|--r25|--beta|--rd|--clock|--overflow|--time|--fill|--start|--end) return ;;
+    --file) _quorkit_cli_files; return ;;
   esac
 
   local command=${words[1]} opts=""
   case $command in
     hex2bin)
+      [[ $cur == -?* ]] && { COMPREPLY=($(compgen -W "--fill --start --end --json --help" -- "$cur")); return; }
       if [[ $cword -eq 2 ]]; then _quorkit_cli_files hex; else _quorkit_cli_files; fi
       return ;;
     checksum)
+      [[ $cur == -?* ]] && { COMPREPLY=($(compgen -W "--file --list --json --help" -- "$cur")); return; }
       [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "sum8 sum8-complement sum16 sum16-complement telecom crc8-maxim crc16-modbus crc16-mcrf4xx crc16-xmodem" -- "$cur"))
       return ;;
     modbus)
@@ -85,6 +88,6 @@ _quorkit_cli() {
       [[ ${words[2]} == to-hex ]] && opts="$opts --prefix" ;;
     timer) opts="--clock --bits --prescaler --overflow --time --unit" ;;
   esac
-  [[ $cur == -* ]] && COMPREPLY=($(compgen -W "$opts --help" -- "$cur"))
+  [[ $cur == -* ]] && COMPREPLY=($(compgen -W "$opts --json --help" -- "$cur"))
 }
 complete -F _quorkit_cli quorkit-cli

@@ -1,7 +1,7 @@
 # Runs the same input through a tool window (quorkit-drive) and through quorkit-cli: the
 # window's last output line is the result field (a JSON string) or a message box, and the
-# command line must give that text on standard output (status 0) or that message on
-# standard error (status 1, without trailing line breaks and blanks).
+# command line must give that text on standard output as a script gets it (status 0) or
+# that message on standard error in one line (status 1).
 #   SCRIPT   the console script, lines separated by "|"
 #   ARGS     the command-line arguments, separated by "|"
 #   FILES    instead: two files, the window's and the command line's, that must be equal
@@ -52,14 +52,22 @@ endif()
 
 string(REGEX REPLACE "\n$" "" window "${window}")
 string(REGEX REPLACE "^.*\n" "" last "${window}")
+list(GET args 0 command)
 if(last MATCHES "^message (.*)$")
+  # One line: "quorkit-cli: COMMAND: " and the message's lines joined by "; ".
   string(JSON text GET "${CMAKE_MATCH_1}" text)
-  string(REGEX REPLACE "[\r\n \t]+$" "" text "${text}")
+  string(REGEX REPLACE "[ \t]*\r?\n[ \t\r\n]*" "; " text "${text}")
+  string(REGEX REPLACE "(; )+$" "" text "${text}")
   set(wanted_status 1)
   set(wanted_out "")
-  set(wanted_err "${text}\n")
+  set(wanted_err "quorkit-cli: ${command}: ${text}\n")
 else()
+  # As a script gets it: line feeds only, no blanks at line ends, no "-算法N" marker.
   string(JSON text GET "[${last}]" 0)
+  string(REPLACE "\r" "" text "${text}")
+  string(REGEX REPLACE "-算法[0-9]+$" "" text "${text}")
+  string(REGEX REPLACE "[ \t]+\n" "\n" text "${text}")
+  string(REGEX REPLACE "[ \t\n]+$" "" text "${text}")
   set(wanted_status 0)
   set(wanted_out "${text}\n")
   set(wanted_err "")

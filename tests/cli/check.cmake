@@ -3,7 +3,7 @@
 #   ARGS     the arguments, separated by "|"
 #   STATUS   the exit status wanted
 #   STDOUT, STDERR   the exact texts wanted (empty when not given)
-#   STDOUT_MATCH     instead of STDOUT: a regular expression standard output must match
+#   STDOUT_MATCH, STDERR_MATCH   instead: a regular expression the output must match
 #   INPUT    text given on standard input (or INPUT_FILE, a file)
 #   KEEP     a file made before the run that must come out of it unchanged, with nothing
 #            else left in the folder
@@ -43,7 +43,11 @@ if(STDOUT_MATCH)
 elseif(NOT out_hex STREQUAL wanted_out_hex)
   message(FATAL_ERROR "standard output differs; wanted\n${STDOUT}---\n${report}")
 endif()
-if(NOT err_hex STREQUAL wanted_err_hex)
+if(STDERR_MATCH)
+  if(NOT err MATCHES "${STDERR_MATCH}")
+    message(FATAL_ERROR "standard error does not match ${STDERR_MATCH}\n${report}")
+  endif()
+elseif(NOT err_hex STREQUAL wanted_err_hex)
   message(FATAL_ERROR "standard error differs; wanted\n${STDERR}---\n${report}")
 endif()
 if(KEEP)

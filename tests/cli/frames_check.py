@@ -5,6 +5,7 @@ catalogue parameters of each CRC, over random byte strings (fixed seed).
 frames_check.py CLI"""
 import random
 import subprocess
+import tempfile
 import sys
 
 
@@ -80,15 +81,24 @@ def main(cli):
             if got != (0, want + "\n", ""):
                 print(f"checksum {kind} over {len(data)} bytes: {got}, wanted {want}")
                 failures += 1
-    # Bytes past the limit of 1023 are not read.
+    # More than 1023 bytes are refused, not cut.
     data = bytes(rng.randrange(256) for _ in range(1100))
-    if run(cli, "checksum", "crc16-xmodem", hex_text(data))[1] != KINDS["crc16-xmodem"](data[:1023]) + "\n":
-        print("checksum reads past 1023 bytes")
+    got = run(cli, "checksum", "crc16-xmodem", hex_text(data))
+    if got != (1, "", "quorkit-cli: checksum: TEXT holds more than 1023 bytes\n"):
+        print(f"checksum over 1100 bytes: {got}")
         failures += 1
+    # --file takes them all, in binary.
+    with tempfile.NamedTemporaryFile() as blob:
+        blob.write(data)
+        blob.flush()
+        got = run(cli, "checksum", "crc16-xmodem", "--file", blob.name)
+        if got != (0, KINDS["crc16-xmodem"](data) + "\n", ""):
+            print(f"checksum --file over 1100 bytes: {got}")
+            failures += 1
 
     def frame(body):
         value = crc(body, 16, 0x8005, 0xFFFF, True)
-        return "".join(f"{b:02X} " for b in body + bytes([value & 0xFF, value >> 8]))
+        return " ".join(f"{b:02X}" for b in body + bytes([value & 0xFF, value >> 8]))
 
     for _ in range(10):
         address, function = rng.randrange(256), rng.randrange(256)
@@ -102,9 +112,19 @@ def main(cli):
         if got != (0, want + "\n", ""):
             print(f"modbus read {fields}: {got}, wanted {want}")
             failures += 1
-        kept = data[:100]  # the tool's byte limit
-        want = frame(head + bytes([len(kept)]) + kept)
+        # Write Multiple Registers: function 10, two data bytes a register, at most 100.
+        registers = len(data) // 2
+        fields[1] = "10"
+        fields[3] = f"00 {registers:02X}"
+        head = bytes([address, 0x10, start >> 8, start & 0xFF, 0, registers])
+        data = data[:registers * 2]
         got = run(cli, "modbus", "write", *fields, hex_text(data))
+        if registers == 0 or len(data) > 100:
+            if got[0] != 1 or got[1] or got[2].count("\n") != 1:
+                print(f"modbus write {fields} with {len(data)} bytes not refused: {got}")
+                failures += 1
+            continue
+        want = frame(head + bytes([len(data)]) + data)
         if got != (0, want + "\n", ""):
             print(f"modbus write {fields} with {len(data)} bytes: {got}, wanted {want}")
             failures += 1
