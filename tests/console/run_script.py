@@ -49,6 +49,8 @@ def excerpt(expected, actual, expected_name, actual_name):
             line = re.sub(r"([-+])(\d+)", lambda m: m.group(1) + str(int(m.group(2)) + start),
                           line)
         lines.append(line.rstrip("\n").rstrip("\r") + ("\\r" if line.endswith("\r\n") else ""))
+        if not line.startswith("@@") and not line.endswith("\n"):
+            lines.append("\\ No newline at end of file")
     if len(lines) > LIMIT:
         lines = lines[:LIMIT] + ["... (excerpt cut at %d lines)" % LIMIT]
     return "\n".join(lines)
@@ -114,4 +116,4 @@ def main(drive, script, expected_path, workdir):
 if __name__ == "__main__":
     if len(sys.argv) != 5:
         sys.exit(__doc__)
-    sys.exit(main(*sys.argv[1:]))
+    sys.exit(main(*(os.path.abspath(arg) for arg in sys.argv[1:])))
