@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <memory>
 #include <thread>
@@ -34,15 +34,8 @@ class Owner : public winsys::Dialog {
   }
 };
 
-bool WaitFor(const std::function<bool()>& done) {
-  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > give_up) return false;
-    QCoreApplication::processEvents();
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
-}
+// How long a wait may last before the test gives up: a safety net, not a timing.
+constexpr int kPatienceMs = 20000;
 
 // Lets queued calls arrive for a while (to see that no further message comes).
 void Settle() {
@@ -93,7 +86,7 @@ TEST_F(DownloadWorker, ReportsSuccessOnce) {
   EXPECT_EQ(worker.Folder(), data_home_.path().toStdString() + "/QuorKit");
   ASSERT_TRUE(worker.Start());
   EXPECT_FALSE(worker.Start());
-  ASSERT_TRUE(WaitFor([&] { return !owner_.messages.empty(); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !owner_.messages.empty(); }, kPatienceMs));
   Settle();
   ASSERT_EQ(owner_.messages.size(), 1u);
   EXPECT_EQ(owner_.messages[0].first, 0x0464u);
@@ -161,7 +154,7 @@ TEST_F(DownloadWorker, ReportsFailure) {
     worker.SetOwner(&owner_);
     worker.PrepareFolder();
     ASSERT_TRUE(worker.Start());
-    ASSERT_TRUE(WaitFor([&] { return !owner_.messages.empty(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !owner_.messages.empty(); }, kPatienceMs));
     Settle();
     ASSERT_EQ(owner_.messages.size(), 1u);
     EXPECT_EQ(owner_.messages[0].second, 0u);
@@ -177,9 +170,9 @@ TEST_F(DownloadWorker, GoesAwayWithoutWaitingForAStalledServer) {
   worker->PrepareFolder();
   const std::string folder = worker->Folder();
   ASSERT_TRUE(worker->Start());
-  ASSERT_TRUE(WaitFor([&] { return server.Accepted() == 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.Accepted() == 1; }, kPatienceMs));
   worker.reset();  // returns at once; the download is given up
-  ASSERT_TRUE(WaitFor([&] { return server.ClosedByPeer() == 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.ClosedByPeer() == 1; }, kPatienceMs));
   Settle();
   EXPECT_TRUE(owner_.messages.empty());
   std::ifstream banner(folder + "/veytoolad.gif");
@@ -195,14 +188,14 @@ TEST_F(DownloadWorker, GoesAwayInTheMiddleOfTheBody) {
   worker->PrepareFolder();
   const std::string folder = worker->Folder();
   ASSERT_TRUE(worker->Start());
-  ASSERT_TRUE(WaitFor([&] { return server.Accepted() == 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.Accepted() == 1; }, kPatienceMs));
   std::this_thread::sleep_for(std::chrono::milliseconds(100));
   worker.reset();
   // Nothing of the partial body is left in the folder, right away.
   EXPECT_TRUE(QDir(QString::fromStdString(folder))
                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
                   .isEmpty());
-  ASSERT_TRUE(WaitFor([&] { return server.ClosedByPeer() == 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.ClosedByPeer() == 1; }, kPatienceMs));
   Settle();
   EXPECT_TRUE(owner_.messages.empty());
 }

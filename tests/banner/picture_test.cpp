@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 #include <chrono>
-#include <functional>
 #include <set>
 #include <thread>
 
@@ -20,16 +20,8 @@ using giftest::GifBuilder;
 constexpr winsys::Rgb kWhite = 0xFFFFFF, kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
 const std::vector<uint32_t> kColours = {kWhite, kRed, kGreen, kBlue};
 
-// Runs the event loop until `done` holds; false if it never does (a safety net, not a timing).
-bool WaitFor(const std::function<bool()>& done) {
-  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > give_up) return false;
-    QCoreApplication::processEvents();
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  return true;
-}
+// How long a wait may last before the test gives up: a safety net, not a timing.
+constexpr int kPatienceMs = 20000;
 
 int Load(CPictureEx& picture, const GifBuilder& gif) {
   return picture.LoadFromMemory(gif.Data().data(), gif.Size());
@@ -245,16 +237,18 @@ TEST(PictureGif, AnimationRunsUntilStoppedIgnoringTheLoopCount) {
   std::set<size_t> seen;
   int rounds = 0;
   size_t last = 0;
-  ASSERT_TRUE(WaitFor([&] {
-    const size_t now = picture.CurrentFrame();
-    if (now < last) ++rounds;
-    last = now;
-    seen.insert(now);
-    return rounds >= 2;
-  }));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        const size_t now = picture.CurrentFrame();
+        if (now < last) ++rounds;
+        last = now;
+        seen.insert(now);
+        return rounds >= 2;
+      },
+      kPatienceMs));
   EXPECT_EQ(seen.size(), 4u);
   // The window shows the canvas.
-  ASSERT_TRUE(WaitFor([&] { return picture.CurrentFrame() == 1; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return picture.CurrentFrame() == 1; }, kPatienceMs));
   picture.Stop();
   EXPECT_FALSE(picture.IsAnimating());
   EXPECT_EQ(picture.CurrentFrame(), 1u);  // the index stays
@@ -281,7 +275,7 @@ TEST(PictureGif, StopWakesALongFrameAtOnce) {
   gif.Control(0, 65535).Image(0, 0, 4, 4, 1).Control(0, 65535).Image(0, 0, 4, 4, 2).Trailer();
   ASSERT_EQ(Load(picture, gif), 1);
   EXPECT_EQ(picture.Draw(), 0);
-  ASSERT_TRUE(WaitFor([&] { return picture.CanvasPixel(0, 0) == kRed; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return picture.CanvasPixel(0, 0) == kRed; }, kPatienceMs));
   picture.Stop();  // would wait for ten minutes if the stop event did not wake the thread
   EXPECT_FALSE(picture.IsAnimating());
   EXPECT_EQ(picture.CurrentFrame(), 0u);

@@ -6,10 +6,15 @@ The model builds the sector trailer bit by bit: byte 6 holds /C2_3 /C2_2 /C2_1 /
 /C1_3 /C1_2 /C1_1 /C1_0, byte 7 C1_3 C1_2 C1_1 C1_0 /C3_3 /C3_2 /C3_1 /C3_0, byte 8
 C3_3 C3_2 C3_1 C3_0 C2_3 C2_2 C2_1 C2_0 (bit 7 first), and reads the access rights from the
 data sheet's tables keyed by "C1 C2 C3".
-Run from this folder; then run the scripts through quorkit-drive and compare.
+
+    mifare_model.py [FOLDER]
+writes them into FOLDER (by default the current one). The console tests run it into the
+build tree before they run the scripts; its output is never committed.
 """
 
 import json
+import os
+import sys
 
 LISTS = [1040, 1041, 1042, 1038]
 COUNT_MESSAGE = "输入错误，请输入4个用两位16进制字符表示的数值并用空格隔开"
@@ -284,12 +289,13 @@ def all_script():
 
 
 def write(w, name):
-    with open(name + ".drive", "w") as f:
+    with open(name + ".drive", "w", encoding="utf-8") as f:
         f.write("\n".join(w.script) + "\n")
-    with open(name + ".out", "w") as f:
+    with open(name + ".out", "w", encoding="utf-8") as f:
         f.write("\n".join(w.out) + "\n")
 
 
 if __name__ == "__main__":
-    write(main_script(), "mifare")
-    write(all_script(), "mifare_all")
+    folder = sys.argv[1] if len(sys.argv) > 1 else "."
+    write(main_script(), os.path.join(folder, "mifare"))
+    write(all_script(), os.path.join(folder, "mifare_all"))

@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
 """Writes segcode.drive and the output an independent model expects of it (segcode.out).
 
-Run from this folder after changing the cases; then run the script through quorkit-drive
-and compare its output with the file written here.
+    segcode_model.py [FOLDER]
+writes them into FOLDER (by default the current one). The console tests run it into the
+build tree before they run the script; its output is never committed.
 """
 
 import json
+import os
+import sys
 
 USAGE = ("使用方法：\r\n  1.段名下的一行组合框设置数码管段与数据位对应关系，按[常规码]按钮可生成显示"
          "0,1,2,3,4,5,6,7,8,9,A,b,C,d,E,F所需的显示码;"
@@ -87,7 +90,7 @@ class Model:
         self.get_result()
 
 
-def main():
+def main(folder):
     m = Model()
     m.script.append("# Seven-segment codes: wiring, inversion, the picture's click areas, hiding.")
     m.line("menu 32789")
@@ -172,11 +175,11 @@ def main():
     m.get_result()
     m.lit_check()
 
-    with open("segcode.drive", "w") as f:
+    with open(os.path.join(folder, "segcode.drive"), "w", encoding="utf-8") as f:
         f.write("\n".join(m.script) + "\n")
-    with open("segcode.out", "w") as f:
+    with open(os.path.join(folder, "segcode.out"), "w", encoding="utf-8") as f:
         f.write("\n".join(m.out) + "\n")
 
 
 if __name__ == "__main__":
-    main()
+    main(sys.argv[1] if len(sys.argv) > 1 else ".")

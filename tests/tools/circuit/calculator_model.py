@@ -2,10 +2,15 @@
 """Reference model of the circuit calculators, written apart from the C++ code.
 
 It reads a console script (the commands menu, window, set, click, select, get, caption,
-checked, close) and prints what the console prints for it, so that the expected output of
-tests/console/circuit/*.drive can be checked character for character:
+checked, close) and prints what the console prints for it:
 
-    calculator_model.py tests/console/circuit/crdropper.drive | diff - tests/console/circuit/crdropper.out
+    calculator_model.py tests/console/circuit/rcdropper.drive
+
+With --write it writes that output as FOLDER/NAME.out for each script NAME.drive; the console
+tests do so into the build tree for the calculators' scripts, whose expected output is never
+committed:
+
+    calculator_model.py --write FOLDER tests/console/circuit/rcdropper.drive ...
 
 It also prints single results for the GoogleTest tables:
 
@@ -19,6 +24,7 @@ the helpers below give the IEEE result; glibc prints a NaN with its sign bit as 
 import ctypes
 import json
 import math
+import os
 import re
 import sys
 
@@ -301,7 +307,7 @@ class Ntc:
 MODELS = [Dropper, Power, Linear, Cap, Ntc]
 
 
-def drive(path):
+def drive(path, sink):
     out = []
     windows = {}
     current = None
@@ -347,7 +353,7 @@ def drive(path):
             pass
         else:
             raise SystemExit("model does not know: " + line)
-    sys.stdout.write("".join(s + "\n" for s in out))
+    sink.write("".join(s + "\n" for s in out))
 
 
 def main(argv):
@@ -361,8 +367,13 @@ def main(argv):
             text = adc_table(float(args[0]), float(args[1]), float(args[2]), float(args[3]),
                              args[4] == "upper", *flags)
         sys.stdout.write(text.replace("\r\n", "\\r\\n\n"))
+    elif argv[1] == "--write":
+        for path in argv[3:]:
+            name = os.path.splitext(os.path.basename(path))[0]
+            with open(os.path.join(argv[2], name + ".out"), "w", encoding="utf-8") as sink:
+                drive(path, sink)
     else:
-        drive(argv[1])
+        drive(argv[1], sys.stdout)
 
 
 if __name__ == "__main__":

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Independent model of the heating calculator.
 
-Writes tests/console/engineering/heating.drive and the output this model expects of it:
-    python3 tests/tools/engineering/heating_model.py tests/console/engineering/heating.drive /tmp/h.out
-then compare /tmp/h.out with what quorkit-drive prints for the script.
+Writes the console script heating.drive and the output this model expects of it:
+    python3 tests/tools/engineering/heating_model.py heating.drive heating.out
+The console tests run it into the build tree as engineering/heating before they run the script; its
+output is never committed.
 """
 import json
 import math

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Independent model of the character code generator, on Python's own codecs.
 
-Writes tests/console/mcu/charcode.drive and the output this model expects of it:
-    python3 tests/tools/mcu/charcode_model.py tests/console/mcu/charcode.drive /tmp/charcode.out
-then compare /tmp/charcode.out with what quorkit-drive prints for the script.
+Writes the console script charcode.drive and the output this model expects of it:
+    python3 tests/tools/mcu/charcode_model.py charcode.drive charcode.out
+The console tests run it into the build tree as mcu/charcode before they run the script; its
+output is never committed.
 """
 import json
 import sys

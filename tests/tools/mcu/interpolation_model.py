@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Independent model of the linear interpolation calculator.
 
-Writes tests/console/mcu/interpolation.drive and the output this model expects of it:
-    python3 tests/tools/mcu/interpolation_model.py tests/console/mcu/interpolation.drive /tmp/i.out
-then compare /tmp/i.out with what quorkit-drive prints for the script.
+Writes the console script interpolation.drive and the output this model expects of it:
+    python3 tests/tools/mcu/interpolation_model.py interpolation.drive interpolation.out
+The console tests run it into the build tree as mcu/interpolation before they run the script; its
+output is never committed.
 """
 import json
 import math

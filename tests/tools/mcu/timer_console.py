@@ -1,8 +1,10 @@
-"""Writes tests/console/mcu/timer.drive and the output timer_model.py expects of it:
-    python3 tests/tools/mcu/timer_console.py tests/console/mcu/timer.drive /tmp/timer.out
-then compare /tmp/timer.out with what quorkit-drive prints for the script."""
-import json, sys
-sys.path.insert(0, "tests/tools/mcu")
+"""Writes the console script of the timer delay calculator and the output timer_model.py
+expects of it:
+    python3 tests/tools/mcu/timer_console.py timer.drive timer.out
+The console tests run it into the build tree as mcu/timer before they run the script; its
+output is never committed."""
+import json, os, sys
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import timer_model as m
 # (comment, width, clock, prescaler, value, time, unit)
 cases = [
@@ -46,8 +48,8 @@ cases = [
  (None, 0, "1.8432E6", 2, "", "9600", 3),
 ]
 if __name__ == "__main__":
-    drive = open(sys.argv[1], "w")
-    out = open(sys.argv[2], "w")
+    drive = open(sys.argv[1], "w", encoding="utf-8")
+    out = open(sys.argv[2], "w", encoding="utf-8")
     drive.write("# Timer delay calculator: the worked examples, every message, the silent stops,\n"
                 "# then clocks, prescalers and units whose texts come from\n"
                 "# tests/tools/mcu/timer_model.py.\n")

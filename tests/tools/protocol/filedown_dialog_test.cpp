@@ -3,9 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProgressBar>
+#include <QTest>
 #include <QThread>
 #include <QWidget>
 #include <filesystem>
@@ -32,24 +31,8 @@ constexpr int kOpen = 1022;
 constexpr int kSend = 1023;
 constexpr int kCom = 3;
 
-void Pump(int ms) {
-  QElapsedTimer clock;
-  clock.start();
-  while (clock.elapsed() < ms) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(1);
-  }
-}
-
-bool WaitSendEnabled(winsys::Dialog& dialog) {
-  QElapsedTimer clock;
-  clock.start();
-  while (!dialog.IsEnabled(kSend) && clock.elapsed() < 10000) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(1);
-  }
-  return dialog.IsEnabled(kSend);
-}
+// How long a transfer may take before the test gives up: a safety net, not a timing.
+constexpr int kPatienceMs = 10000;
 
 std::vector<uint8_t> Filled(std::vector<uint8_t> bytes, size_t packet) {
   while (bytes.size() % packet) bytes.push_back(0xFF);
@@ -103,16 +86,16 @@ TEST_F(FileDownDialogTest, ALoadDuringATransferWaitsForTheNextOne) {
   Load(dialog, WriteFile("second.bin", second));
   EXPECT_EQ(dialog.GetText(kStatus), "文件大小：10 字节");
   EXPECT_EQ(dialog.GetText(kPath), (folder_ / "second.bin").string());
-  ASSERT_TRUE(WaitSendEnabled(dialog));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.IsEnabled(kSend); }, kPatienceMs));
   EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
   EXPECT_EQ(dialog.GetPos(kProgress), 0);
 
   // The target tells transfers apart by the closing of the port in between.
   for (int i = 0; i < 500 && target.FinishedSessions() < 1; ++i) QThread::msleep(2);
   ASSERT_TRUE(dialog.Click(kSend));
-  ASSERT_TRUE(WaitSendEnabled(dialog));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.IsEnabled(kSend); }, kPatienceMs));
   EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
-  Pump(50);
+  QTest::qWait(50);
   const auto sessions = target.Sessions();
   ASSERT_EQ(sessions.size(), 2u);
   EXPECT_EQ(sessions[0], Filled(first, 64));
@@ -173,7 +156,7 @@ TEST_F(FileDownDialogTest, TheBarFollowsEveryEchoedPacketThenDropsToZero) {
   dialog.Select(kPacket, 1);
   Load(dialog, WriteFile("data.bin", std::vector<uint8_t>(1000, 0x42)));
   ASSERT_TRUE(dialog.Click(kSend));
-  ASSERT_TRUE(WaitSendEnabled(dialog));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.IsEnabled(kSend); }, kPatienceMs));
   EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
   EXPECT_EQ(shown, (std::vector<int>{25, 51, 76, 100, 0}));
 }
@@ -188,12 +171,12 @@ TEST_F(FileDownDialogTest, AVanishingDeviceEndsTheTransferAndSendComesBack) {
   dialog.Select(kPacket, 1);
   Load(dialog, WriteFile("data.bin", std::vector<uint8_t>(1000, 0x42)));
   ASSERT_TRUE(dialog.Click(kSend));
-  ASSERT_TRUE(WaitSendEnabled(dialog));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.IsEnabled(kSend); }, kPatienceMs));
   EXPECT_EQ(dialog.GetText(kStatus), "端口错误");
   EXPECT_EQ(dialog.GetPos(kProgress), 0);
   // The device is gone for good: the next try cannot open it.
   ASSERT_TRUE(dialog.Click(kSend));
-  ASSERT_TRUE(WaitSendEnabled(dialog));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.IsEnabled(kSend); }, kPatienceMs));
   EXPECT_EQ(dialog.GetText(kStatus), "打开COM3失败");
 }
 
@@ -217,8 +200,8 @@ TEST_F(FileDownDialogTest, ClosingTheProgramMidTransferNeitherWaitsNorTouchesThe
   Load(*dialog, WriteFile("data.bin", std::vector<uint8_t>(1000, 0x42)));
   ASSERT_TRUE(dialog->Click(kSend));
   while (target.Sessions().empty()) QThread::msleep(1);
-  dialog.reset();  // the worker waits for an echo that never comes
-  Pump(100);       // nothing it reports reaches the window that has gone
+  dialog.reset();     // the worker waits for an echo that never comes
+  QTest::qWait(100);  // nothing it reports reaches the window that has gone
   // The cancelled worker lets go of the port.
   for (int i = 0; i < 500 && target.FinishedSessions() == 0; ++i) QThread::msleep(10);
   EXPECT_EQ(target.FinishedSessions(), 1);
