@@ -53,8 +53,7 @@ class InputFile {
 // Opens `path` read-only. The open never blocks (O_NONBLOCK, then fstat); with kRegularOnly
 // a directory fails with EISDIR and any other non-regular file with ENODEV, and a device
 // is not even opened (opening a serial port may already raise its modem lines). With
-// kStreamsToo a directory still fails with EISDIR, and a stream is switched back to
-// blocking reads after the open.
+// kStreamsToo a directory still fails with EISDIR. Once open, reads block as usual.
 InputFile OpenInput(const std::string& path, InputKind kind);
 
 // Reads the rest of `file` into `bytes`, at most `cap` bytes. Returns 0, errno of a read

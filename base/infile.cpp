@@ -87,8 +87,8 @@ InputFile OpenInput(const std::string& path, InputKind kind) {
   // Checked again on what was opened: the path may have been replaced since the stat.
   int refusal = ::fstat(fd, &info) != 0 ? errno : Refusal(info.st_mode, kind);
   const bool regular = S_ISREG(info.st_mode);
-  if (refusal == 0 && !regular) {
-    // A stream is read with blocking reads from here on, like standard input.
+  if (refusal == 0) {
+    // Read with blocking reads from here on, like standard input.
     const int flags = ::fcntl(fd, F_GETFL);
     if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) refusal = errno;
   }

@@ -48,6 +48,7 @@ TEST_F(InFileTest, RegularFileIsOpenedAndReadWhole) {
     ASSERT_TRUE(file.ok());
     EXPECT_TRUE(file.regular());
     EXPECT_EQ(file.size(), 3u);
+    EXPECT_EQ(::fcntl(file.fd(), F_GETFL) & O_NONBLOCK, 0);  // reads block as usual
     std::string bytes;
     EXPECT_EQ(ReadAll(file, 3, &bytes), 0);
     EXPECT_EQ(bytes, "abc");
@@ -119,6 +120,7 @@ TEST_F(InFileTest, FifoOpenedBeforeItsWriterIsReadWhole) {
   base::InputFile file = OpenInput(path, base::InputKind::kStreamsToo);
   ASSERT_TRUE(file.ok());
   EXPECT_FALSE(file.regular());
+  EXPECT_EQ(::fcntl(file.fd(), F_GETFL) & O_NONBLOCK, 0);
   std::thread writer([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const int fd = ::open(path.c_str(), O_WRONLY);

@@ -211,6 +211,11 @@ void CIHexFile::Attach(base::InputFile input) {
 
 void CIHexFile::Close() {
   input_ = base::InputFile();
+  ReleaseBuffer();
+}
+
+void CIHexFile::ReleaseBuffer() {
+  std::vector<char>().swap(buffer_);  // the main window keeps its reader for the whole run
   pos_ = end_ = 0;
 }
 
@@ -413,6 +418,10 @@ CIHexFile::Conversion CIHexFile::ReadForConversion(base::InputFile& input,
   // memory the data is dropped but the reading goes on, so that a bad line further down is
   // still the message, as it would be for a measuring pass.
   StartInput();
+  struct Release {
+    CIHexFile* reader;
+    ~Release() { reader->ReleaseBuffer(); }
+  } release{this};
   upper_address_ = 0;
   has_data_ = false;
   uint64_t lowest = 0;

@@ -122,6 +122,7 @@ class CIHexFile {
   // on a read error (read_error_ set).
   bool Fill(base::InputFile& from, size_t count);
   void StartInput();
+  void ReleaseBuffer();
   // Applies a type 02 or 04 record; other types are passed over.
   void ApplyAddressRecord();
   void Fail(std::string text);
