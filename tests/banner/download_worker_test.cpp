@@ -130,7 +130,7 @@ TEST_F(DownloadWorker, SavesOnlyWhatThePictureControlDecodes) {
     ASSERT_TRUE(worker.PrepareFolder());
     std::ofstream(worker.Folder() + "/veytoolad.gif", std::ios::binary) << earlier;
     ASSERT_TRUE(worker.Start());
-    ASSERT_TRUE(WaitFor([&] { return !owner_.messages.empty(); })) << c.name;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !owner_.messages.empty(); }, kPatienceMs)) << c.name;
     Settle();
     ASSERT_EQ(owner_.messages.size(), 1u) << c.name;
     EXPECT_EQ(owner_.messages[0].second, c.saved ? 1u : 0u) << c.name;

@@ -203,10 +203,12 @@ TEST(PictureGif, FramesThatDoNotDecodeAreLeftOutWhenTheirTurnComes) {
   // The animation thread goes past it as well.
   EXPECT_EQ(picture.Draw(), 0);
   std::set<winsys::Rgb> seen;
-  ASSERT_TRUE(WaitFor([&] {
-    seen.insert(picture.CanvasPixel(0, 0));
-    return seen.count(kBlue) && picture.CurrentFrame() == 0;
-  }));
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        seen.insert(picture.CanvasPixel(0, 0));
+        return seen.count(kBlue) && picture.CurrentFrame() == 0;
+      },
+      kPatienceMs));
   picture.Unload();
 }
 

@@ -131,7 +131,7 @@ TEST_F(FileDownDialogTest, ARefusedLoadKeepsTheLoadedFile) {
     EXPECT_EQ(dialog.GetText(kPath), loaded);
   }
   ASSERT_TRUE(dialog.Click(kSend));
-  ASSERT_TRUE(WaitSendEnabled(dialog));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.IsEnabled(kSend); }, kPatienceMs));
   EXPECT_EQ(dialog.GetText(kStatus), "下载完成!");
   for (int i = 0; i < 500 && target.FinishedSessions() < 1; ++i) QThread::msleep(2);
   const auto sessions = target.Sessions();
@@ -163,7 +163,11 @@ TEST_F(FileDownDialogTest, TheBarFollowsEveryEchoedPacketThenDropsToZero) {
 
 TEST_F(FileDownDialogTest, AVanishingDeviceEndsTheTransferAndSendComesBack) {
   PtyTarget target(Behaviour::kVanish, 256, 1);
-  protocol::SetComDevice(kCom, target.path());
+  // COM3 names a link to the terminal, removed once it vanishes: a freed terminal number
+  // taken by a test running beside this one must not bring the device back.
+  const std::string link = (folder_ / "vanishing-tty").string();
+  ASSERT_EQ(symlink(target.path().c_str(), link.c_str()), 0);
+  protocol::SetComDevice(kCom, link);
   CFileDownDlg dialog;
   ASSERT_TRUE(dialog.Create(nullptr));
   dialog.ShowWindow();
@@ -175,6 +179,7 @@ TEST_F(FileDownDialogTest, AVanishingDeviceEndsTheTransferAndSendComesBack) {
   EXPECT_EQ(dialog.GetText(kStatus), "端口错误");
   EXPECT_EQ(dialog.GetPos(kProgress), 0);
   // The device is gone for good: the next try cannot open it.
+  ASSERT_EQ(unlink(link.c_str()), 0);
   ASSERT_TRUE(dialog.Click(kSend));
   ASSERT_TRUE(QTest::qWaitFor([&] { return dialog.IsEnabled(kSend); }, kPatienceMs));
   EXPECT_EQ(dialog.GetText(kStatus), "打开COM3失败");
