@@ -131,8 +131,8 @@ QPoint PlaceNewWindow(const QRect& owner, int owner_header, const QSize& size,
     QRect frame(side.at, size);
     if (!screen.contains(frame)) continue;
     while (covers(frame)) {
-      const QRect next = frame.translated(0, side.step * step);
-      if (!screen.contains(next)) break;
+      const QRect next = on_screen(frame.translated(0, side.step * step));
+      if (next == frame) break;  // at the screen's edge
       frame = next;
     }
     if (!covers(frame)) return frame.topLeft();
