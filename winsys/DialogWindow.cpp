@@ -172,7 +172,8 @@ void DialogWindow::PlaceBesideOwner() {
 }
 
 void DialogWindow::ShowModeless() {
-  const bool first = !placed_;
+  const bool first = !shown_before_;
+  shown_before_ = true;
   PlaceBesideOwner();
   show();
   QWidget* focused = focusWidget();

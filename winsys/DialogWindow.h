@@ -78,6 +78,7 @@ class DialogWindow : public QDialog {
   Dialog* owner_;
   bool modal_ = false;
   bool placed_ = false;
+  bool shown_before_ = false;
   DialogUnits units_;
   QWidget* client_ = nullptr;
   QMenuBar* menu_bar_ = nullptr;

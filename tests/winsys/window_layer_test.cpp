@@ -140,10 +140,6 @@ TEST(WindowLayer, NewWindowsGoWhereTheyCoverNoBars) {
        QRect(0, 600, 1366, 110),
        {QRect(0, 300, 400, 300)},
        QPoint(0, 0)},
-      {"below, cascading stops at the screen's edge",
-       QRect(0, 0, 520, 110),
-       {QRect(0, 110, 400, 300), QRect(0, 134, 400, 300)},
-       QPoint(0, 158)},
   };
   for (const Case& c : cases) {
     const QPoint at = winsys::PlaceNewWindow(c.owner, 40, tool, c.others, title, screen);
