@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPixmap>
+#include <QTranslator>
 #include <clocale>
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 #endif
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,6 +75,7 @@ Application::Application(int& argc, char** argv, Mode mode) {
     for (const std::string& line : g_held) std::fprintf(stderr, "%s\n", line.c_str());
     g_held.clear();
   }
+  LoadToolkitTexts(kInterfaceLanguage);
   // Menus, context menus and dialogs all speak in the dialog font.
   QApplication::setFont(winsys::TemplateFont("宋体", 9));
   QApplication::setApplicationName("quorkit");
@@ -85,6 +89,22 @@ Application::Application(int& argc, char** argv, Mode mode) {
     pixmap.loadFromData(icon->data(), static_cast<uint>(icon->size()));
     QApplication::setWindowIcon(QIcon(pixmap));
   }
+}
+
+bool LoadToolkitTexts(const char* language) {
+  static QTranslator* installed = nullptr;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_") + QLatin1String(language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return false;
+  }
+  if (installed) {
+    QCoreApplication::removeTranslator(installed);
+    delete installed;
+  }
+  installed = translator.release();
+  QCoreApplication::installTranslator(installed);
+  return true;
 }
 
 Application::~Application() = default;

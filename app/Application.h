@@ -24,6 +24,14 @@ class Application {
   std::unique_ptr<QApplication> qt_;
 };
 
+// The language of the toolkit's own texts (file dialogs, the font chooser, message box
+// buttons, edit menus), as a locale name. The interface is Chinese whatever the locale says.
+inline constexpr const char* kInterfaceLanguage = "zh_CN";
+
+// Puts the toolkit's own texts into `language` ("zh_CN") from Qt's translations; false
+// (texts stay English) when they are not installed.
+bool LoadToolkitTexts(const char* language);
+
 // Ends the process with `status` once everything of the program's own is destroyed, without
 // exit handlers: a banner download still under way on its worker thread is not waited for,
 // and library clean-ups it may still be inside do not run under it.

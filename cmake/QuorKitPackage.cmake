@@ -22,9 +22,10 @@ resistor pairs, dividers, RC delays, power supplies, NTC tables, dot-matrix
 glyphs and ASCII or GB2312 font libraries, timer reload values and more.
 Its interface is Chinese.")
 # Libraries (Qt 6, libcurl, the C++ runtime) come from the binaries through
-# dpkg-shlibdeps. Qt loads its display plugins and the program finds its CJK
-# font only at run time, so those two are named here.
+# dpkg-shlibdeps. Qt loads its display plugins and its own translations (the
+# Chinese texts of file dialogs and message boxes) and the program finds its CJK
+# font only at run time, so those three are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-qpa-plugins, qt6-translations-l10n")
 
 include(CPack)

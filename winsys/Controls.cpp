@@ -240,15 +240,53 @@ std::unique_ptr<Control> BuildEdit(const ControlTemplate& row, BuildContext& con
 
 // --- buttons -------------------------------------------------------------------------------
 
+// The push button that has the focus is the window's default button while it has it; with
+// the focus elsewhere the template's default push button (if any) is again.
+class PushButton : public QPushButton {
+ public:
+  PushButton(const QString& text, bool template_default, QWidget* parent)
+      : QPushButton(text, parent) {
+    // Qt's own auto-default would keep the last focused button default in a window that
+    // has none of its own; the hand-over is done here instead.
+    setAutoDefault(false);
+    setProperty(kTemplateDefault, template_default);
+    setDefault(template_default);
+  }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QPushButton::focusInEvent(event);
+    if (event->reason() != Qt::PopupFocusReason) HandDefault(this);
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    QPushButton::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason) HandDefault(nullptr);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      click();
+      return;
+    }
+    QPushButton::keyPressEvent(event);
+  }
+
+ private:
+  static constexpr const char* kTemplateDefault = "winsys_template_default";
+  // `focused` (or, without one, the template's default) becomes the only default button.
+  void HandDefault(QPushButton* focused) {
+    for (QPushButton* button : window()->findChildren<QPushButton*>()) {
+      if (button->window() != window() || button->property(kTemplateDefault).isNull()) continue;
+      button->setDefault(focused ? button == focused : button->property(kTemplateDefault).toBool());
+    }
+  }
+};
+
 class PushButtonControl : public Control, public TextControl, public ButtonControl {
  public:
   PushButtonControl(const ControlTemplate& row, BuildContext& context)
-      : Control(row.kind, new QPushButton(ToQt(row.text), context.parent)),
+      : Control(row.kind, new PushButton(ToQt(row.text), row.kind == "defbutton", context.parent)),
         button_(static_cast<QPushButton*>(widget())) {
-    // Only the template's default push button takes Enter; no button becomes default by
-    // getting the focus.
-    button_->setAutoDefault(false);
-    button_->setDefault(row.kind == "defbutton");
     button_->setGeometry(PixelRect(row, context.units));
     const int id = row.id;
     QObject::connect(button_, &QPushButton::clicked, button_,
@@ -529,6 +567,13 @@ class ReportListControl : public Control, public ReportControl {
     return item ? FromQt(item->text(column)) : std::string();
   }
   int ItemCount() const override { return list_->topLevelItemCount(); }
+  bool SelectRow(int row) override {
+    QTreeWidgetItem* item = list_->topLevelItem(row);
+    if (item == nullptr || !list_->isEnabled()) return false;
+    list_->setFocus(Qt::MouseFocusReason);
+    list_->setCurrentItem(item, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    return true;
+  }
 
  private:
   QTreeWidget* list_;

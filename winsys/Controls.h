@@ -83,6 +83,7 @@ struct ReportControl {
   virtual void SetItemText(int row, int column, const std::string& text) = 0;
   virtual std::string ItemText(int row, int column) const = 0;
   virtual int ItemCount() const = 0;
+  virtual bool SelectRow(int row) = 0;  // as a user clicking it
 };
 
 // Frames and pictures: painted by their owner, clicked at a pixel.

@@ -138,10 +138,7 @@ bool Dialog::Create(Dialog* owner) {
   if (window_) return true;
   if (!Build(owner, false)) return false;
   const DialogTemplate* tmpl = FindDialogTemplate(template_id_);
-  if (window_ && tmpl->Has("visible")) {
-    window_->PlaceBelowOwner();
-    window_->show();
-  }
+  if (window_ && tmpl->Has("visible")) window_->ShowModeless();
   return window_ != nullptr;
 }
 
@@ -171,8 +168,11 @@ bool Dialog::HasWindow() const {
 void Dialog::ShowWindow(bool show) {
   if (!window_) return;
   if (show) {
-    if (!window_->IsModal()) window_->PlaceBelowOwner();
-    window_->show();
+    if (window_->IsModal()) {
+      window_->show();
+    } else {
+      window_->ShowModeless();
+    }
     window_->raise();
     window_->activateWindow();
   } else {
@@ -354,8 +354,14 @@ bool Dialog::Click(int id) {
 }
 
 bool Dialog::Select(int id, int index) {
-  auto* list = dynamic_cast<ListControl*>(window_ ? window_->Find(id) : nullptr);
+  winsys::Control* control = window_ ? window_->Find(id) : nullptr;
+  if (auto* report = dynamic_cast<ReportControl*>(control)) return report->SelectRow(index);
+  auto* list = dynamic_cast<ListControl*>(control);
   return list && list->Select(index);
+}
+
+int Dialog::FocusedControl() const {
+  return window_ ? window_->FocusedControl() : 0;
 }
 
 bool Dialog::TypeText(int id, const std::string& text) {

@@ -93,7 +93,10 @@ class Dialog {
   // What a user does, for the automation console and dialog tests. Each returns false
   // when the control does not exist or cannot take the action.
   bool Click(int id);
+  // A list's item INDEX as a user picks it; on a report-view list, row INDEX as a click.
   bool Select(int id, int index);
+  // The ID of the control that has the keyboard focus in this window; 0 when none has it.
+  int FocusedControl() const;
   bool TypeText(int id, const std::string& text);
   // A left click at pixel (x, y) of a frame or picture (origin: its top-left pixel).
   bool ClickAt(int id, int x, int y);
@@ -105,7 +108,7 @@ class Dialog {
   std::vector<int> MenuCommands() const;
   void EnableMenuCommand(int id, bool enable);
   void SysCommand(int id);
-  // Closes the window as Esc does (Cancel).
+  // Closes the window as its close box does (Cancel).
   void Close();
 
   // Message box over this window through the prompt seam; OK only.
@@ -156,6 +159,8 @@ class Dialog {
   void OnLButtonDown(int id, std::function<void(int x, int y)> handler);
 
   virtual void OnInitDialog() {}
+  // Whether Esc closes the window (Cancel); the close box always does.
+  virtual bool EscapeCloses() const { return true; }
   virtual void OnOK() { EndDialog(kIdOk); }
   virtual void OnCancel() { EndDialog(kIdCancel); }
   virtual void OnTimer(int /*id*/) {}

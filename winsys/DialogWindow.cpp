@@ -1,8 +1,11 @@
 #include "winsys/DialogWindow.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
 #include <QTimer>
@@ -94,29 +97,141 @@ void DialogWindow::Build(const DialogTemplate& tmpl) {
   }
 }
 
-void DialogWindow::PlaceBelowOwner() {
+QPoint PlaceNewWindow(const QRect& owner, int owner_header, const QSize& size,
+                      const std::vector<QRect>& others, int title_height, const QRect& screen) {
+  const QRect header(owner.left(), owner.top(), owner.width(), std::max(0, owner_header));
+  const auto covers = [&](const QRect& frame) {
+    if (frame.intersects(header)) return true;
+    for (const QRect& other : others) {
+      if (frame.intersects(QRect(other.left(), other.top(), other.width(), title_height))) {
+        return true;
+      }
+    }
+    return false;
+  };
+  const auto on_screen = [&](QRect frame) {
+    frame.moveLeft(
+        std::max(screen.left(), std::min(frame.left(), screen.right() + 1 - size.width())));
+    frame.moveTop(
+        std::max(screen.top(), std::min(frame.top(), screen.bottom() + 1 - size.height())));
+    return frame;
+  };
+  struct Side {
+    QPoint at;
+    int step;  // cascading direction: away from the owner
+  };
+  const Side sides[] = {
+      {{owner.left(), owner.bottom() + 1}, 1},
+      {{owner.right() + 1, owner.top()}, 1},
+      {{owner.left() - size.width(), owner.top()}, 1},
+      {{owner.left(), owner.top() - size.height()}, -1},
+  };
+  const int step = std::max(1, title_height);
+  for (const Side& side : sides) {
+    QRect frame(side.at, size);
+    if (!screen.contains(frame)) continue;
+    while (covers(frame)) {
+      const QRect next = on_screen(frame.translated(0, side.step * step));
+      if (next == frame) break;  // at the screen's edge
+      frame = next;
+    }
+    if (!covers(frame)) return frame.topLeft();
+  }
+  // No side has room: the first side pulled onto the screen that leaves the bars free,
+  // else below the owner as far as the screen allows.
+  for (const Side& side : sides) {
+    const QRect frame = on_screen(QRect(side.at, size));
+    if (!covers(frame)) return frame.topLeft();
+  }
+  return on_screen(QRect(sides[0].at, size)).topLeft();
+}
+
+void DialogWindow::PlaceBesideOwner() {
   QWidget* owner = parentWidget();
   if (placed_ || owner == nullptr) return;
   placed_ = true;
-  // Below the owner, left-aligned with it; each further window one title bar lower, so a
-  // new tool never hides the owner's menu or the tool opened before it.
-  const int order = owner->property("winsys_cascade").toInt();
-  owner->setProperty("winsys_cascade", order + 1);
   const QRect owner_frame = owner->frameGeometry();
   const QSize decoration = owner_frame.size() - owner->geometry().size();
   int title_height = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
   if (decoration.height() > decoration.width()) {
     title_height = decoration.height() - decoration.width();
   }
+  int owner_header = owner->geometry().top() - owner_frame.top();
+  if (auto* bar = owner->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (bar->isVisible()) owner_header += bar->height();
+  }
+  std::vector<QRect> others;
+  for (auto* other : owner->findChildren<DialogWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (other != this && other->isVisible()) others.push_back(other->frameGeometry());
+  }
   adjustSize();
   const QSize frame = size() + decoration;
-  QPoint at(owner_frame.left(), owner_frame.bottom() + 1 + order * title_height);
-  if (QScreen* screen = owner->screen()) {
-    const QRect room = screen->availableGeometry();
-    at.setX(std::max(room.left(), std::min(at.x(), room.right() + 1 - frame.width())));
-    at.setY(std::max(room.top(), std::min(at.y(), room.bottom() + 1 - frame.height())));
+  QRect room(-100000, -100000, 200000, 200000);
+  if (QScreen* screen = owner->screen()) room = screen->availableGeometry();
+  move(PlaceNewWindow(owner_frame, owner_header, frame, others, title_height, room));
+}
+
+void DialogWindow::ShowModeless() {
+  const bool first = !shown_before_;
+  shown_before_ = true;
+  PlaceBesideOwner();
+  show();
+  QWidget* focused = focusWidget();
+  if (first || focused == nullptr || !focused->isEnabled() || !focused->isVisibleTo(this)) {
+    FocusFirstInput();
   }
-  move(at);
+}
+
+namespace {
+
+bool IsReadOnlyField(const QWidget* widget) {
+  if (auto* line = qobject_cast<const QLineEdit*>(widget)) return line->isReadOnly();
+  if (auto* text = qobject_cast<const QPlainTextEdit*>(widget)) return text->isReadOnly();
+  return false;
+}
+
+bool TakesTyping(const QWidget* widget) {
+  return (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget)) &&
+         !IsReadOnlyField(widget);
+}
+
+}  // namespace
+
+// The first control of the tab order that takes typing, else the first that takes any input
+// (a list, a button); read-only fields are passed over.
+void DialogWindow::FocusFirstInput() {
+  QWidget* first_input = nullptr;
+  for (QWidget* widget = nextInFocusChain(); widget != this && widget != nullptr;
+       widget = widget->nextInFocusChain()) {
+    if (!client_->isAncestorOf(widget) || !widget->isEnabled() || !widget->isVisibleTo(this) ||
+        !(widget->focusPolicy() & Qt::TabFocus) || IsReadOnlyField(widget)) {
+      continue;
+    }
+    if (TakesTyping(widget)) {
+      widget->setFocus(Qt::TabFocusReason);
+      return;
+    }
+    if (first_input == nullptr) first_input = widget;
+  }
+  if (first_input) first_input->setFocus(Qt::TabFocusReason);
+}
+
+int DialogWindow::FocusedControl() const {
+  for (QWidget* widget = focusWidget(); widget != nullptr && widget != this;
+       widget = widget->parentWidget()) {
+    const QVariant id = widget->property("winsys_id");
+    if (id.isValid()) return id.toInt();
+  }
+  return 0;
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* event) {
+  // A window that Esc must not close keeps the key to itself (its close box still closes).
+  if (event->matches(QKeySequence::Cancel) && owner_ && !owner_->EscapeCloses()) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 QWidget* DialogWindow::Control(int id) const {

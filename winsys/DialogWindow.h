@@ -43,9 +43,12 @@ class DialogWindow : public QDialog {
   QWidget* Client() const { return client_; }
   bool IsModal() const { return modal_; }
   void SetModal(bool modal) { modal_ = modal; }
-  // First showing of a modeless window: below its owner, cascaded, fully on the screen.
-  // Later showings keep where the user left it.
-  void PlaceBelowOwner();
+  // Shows a modeless window. The first showing places it beside its owner (see
+  // PlaceNewWindow) and gives the focus to its first input control; later showings keep
+  // where the user left it and the focus it had, if that control can still take it.
+  void ShowModeless();
+  // The ID of the control that has the focus in this window, 0 when none.
+  int FocusedControl() const;
   // The dialog object is going away: no more calls into it.
   void Detach() { owner_ = nullptr; }
 
@@ -64,14 +67,18 @@ class DialogWindow : public QDialog {
   void reject() override;
   void accept() override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Build(const DialogTemplate& tmpl);
+  void PlaceBesideOwner();
+  void FocusFirstInput();
   void Notify(int id, ControlEvent event);
 
   Dialog* owner_;
   bool modal_ = false;
   bool placed_ = false;
+  bool shown_before_ = false;
   DialogUnits units_;
   QWidget* client_ = nullptr;
   QMenuBar* menu_bar_ = nullptr;
@@ -84,6 +91,15 @@ class DialogWindow : public QDialog {
   std::map<int, QTimer*> timers_;
   std::set<int> manual_timers_;
 };
+
+// Where a new window with a frame of `size` goes, given its owner's frame `owner` (whose
+// top `owner_header` pixels are its title and menu bars), the frames of the owner's other
+// windows and the screen's available area: below the owner, else right of it, else left of
+// it, else above it, the first side where it fits on the screen; from there one title bar on
+// (away from the owner) while it would cover the owner's menu bar or another window's title
+// bar. Always fully on the screen where the screen can hold it.
+QPoint PlaceNewWindow(const QRect& owner, int owner_header, const QSize& size,
+                      const std::vector<QRect>& others, int title_height, const QRect& screen);
 
 // Font that stands in for a face named in a template, at `points` on a 96 dpi display.
 QFont TemplateFont(const std::string& face, int points);

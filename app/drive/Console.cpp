@@ -18,6 +18,15 @@ namespace drive {
 
 namespace {
 
+// Runs everything queued for this thread so far: calls that workers posted (they may arrive
+// while a command is itself running as a queued call, where the event loop would not hand
+// them out again) and then the window system's events.
+void DeliverPosted() {
+  QCoreApplication::sendPostedEvents();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  QCoreApplication::sendPostedEvents();
+}
+
 void Print(const std::string& line) {
   std::fwrite(line.data(), 1, line.size(), stdout);
   std::fputc('\n', stdout);
@@ -277,7 +286,7 @@ void Console::Execute(const std::string& line) {
 
   static const std::set<std::string> kWindowCommands = {
       "set",     "click", "select", "get",  "caption", "enabled", "checked", "items",
-      "command", "wait",  "close",  "grab", "key",     "clickat", "cell"};
+      "command", "wait",  "close",  "grab", "key",     "clickat", "cell",    "focus"};
   if (kWindowCommands.count(command) && (Blocked(current_, command) || !RequireWindow())) {
     return;
   }
@@ -387,9 +396,11 @@ void Console::Execute(const std::string& line) {
     if (!take_id(&limit_ms) || !RequireControl(id)) return;
     QElapsedTimer clock;
     clock.start();
-    while (!current_->IsEnabled(id) && clock.elapsed() < limit_ms) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-      QThread::msleep(5);
+    for (;;) {
+      // What workers posted is delivered before every look, the last one included.
+      DeliverPosted();
+      if (current_->IsEnabled(id) || clock.elapsed() >= limit_ms) break;
+      QThread::msleep(2);
     }
     if (!current_->IsEnabled(id)) Error("control " + std::to_string(id) + " still disabled");
   } else if (command == "clickat") {
@@ -412,10 +423,11 @@ void Console::Execute(const std::string& line) {
     if (!take_id(&ms)) return;
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < ms) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    do {
+      DeliverPosted();
+      if (clock.elapsed() >= ms) break;
       QThread::msleep(2);
-    }
+    } while (true);
   } else if (command == "serial") {
     if (!take_id(&id)) return;
     std::string path = rest;
@@ -444,6 +456,8 @@ void Console::Execute(const std::string& line) {
     if (closing == current_ && !closing->IsWindowVisible() && closing != main_) {
       ReturnToPrevious();
     }
+  } else if (command == "focus") {
+    Print(std::to_string(current_->FocusedControl()));
   } else if (command == "grab") {
     if (!take_id(&id)) return;
     if (id != 0 && !RequireControl(id)) return;

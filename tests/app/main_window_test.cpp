@@ -6,12 +6,17 @@
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <thread>
 
+#include "app/Application.h"
 #include "app/CQuorDlg.h"
 #include "app/ToolTable.h"
 #include "app/history.h"
@@ -271,6 +276,81 @@ TEST_F(MainWindowTest, MissingBannerFileKeepsTheBuiltInBanner) {
   EXPECT_TRUE(main.picture().IsCanvasReady());
   EXPECT_EQ(main.picture().PictureWidth(), 500);
   EXPECT_FALSE(main.HasTimer(CQuorDlg::kBannerTimer));
+}
+
+TEST_F(MainWindowTest, EscapeLeavesTheMainWindowOpenButTheCloseBoxEndsIt) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  main.ShowWindow();
+  ASSERT_TRUE(main.RunMenuCommand(1015));
+  winsys::Dialog* tool = main.ToolDialog(1015);
+  EXPECT_TRUE(tool->PressKey(1001, "Escape"));  // Esc still hides a tool
+  EXPECT_FALSE(tool->IsWindowVisible());
+  EXPECT_TRUE(main.PressKey(CQuorDlg::kBannerControl, "Escape"));
+  EXPECT_TRUE(main.PressKey(CQuorDlg::kBannerControl, "Escape"));
+  EXPECT_TRUE(main.IsWindowVisible());
+  main.Window()->close();  // the close box
+  EXPECT_FALSE(main.IsWindowVisible());
+}
+
+// The control that has the focus when each tool first opens: its first field that takes
+// typing, or, where it has none, its first control that takes input at all.
+TEST_F(MainWindowTest, EveryToolOpensWithTheFocusOnItsFirstInput) {
+  const std::map<int, int> expected = {
+      {1000, 1007},   // Modbus: device address (the output field above it is read-only)
+      {32787, 1002},  // character codes: the text field, after the radio buttons
+      {32805, 1018},  // serial sender: no field to type into, so the port list
+      {1015, 1001},   // checksum: the multi-line input
+      {32824, 1040},  // MIFARE: the first block's list
+  };
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  for (const app::ToolEntry& entry : app::ToolTable()) {
+    winsys::Dialog* tool = main.ToolDialog(entry.command);
+    if (tool == nullptr) continue;
+    ASSERT_TRUE(main.RunMenuCommand(entry.command));
+    const int focused = tool->FocusedControl();
+    EXPECT_NE(focused, 0) << "tool " << entry.command << " opens without focus";
+    auto found = expected.find(entry.command);
+    if (found != expected.end()) EXPECT_EQ(focused, found->second) << "tool " << entry.command;
+    // Hidden and shown again, it keeps the focus it had.
+    tool->Close();
+    ASSERT_TRUE(main.RunMenuCommand(entry.command));
+    EXPECT_EQ(tool->FocusedControl(), focused) << "tool " << entry.command;
+  }
+}
+
+TEST_F(MainWindowTest, ToolWindowsLeaveTheMenuBarAndEachOthersTitleBarsFree) {
+  CQuorDlg main;
+  ASSERT_TRUE(main.Create(nullptr));
+  main.ShowWindow();
+  const QRect screen = main.Window()->screen()->availableGeometry();
+  const QRect main_frame = main.Window()->frameGeometry();
+  const int header = main.Window()->geometry().top() - main_frame.top() +
+                     main.Window()->findChild<QMenuBar*>()->height();
+  std::vector<QRect> opened;
+  for (int command : {1015, 1000, 32787, 32805}) {
+    ASSERT_TRUE(main.RunMenuCommand(command));
+    const QRect frame = main.ToolDialog(command)->Window()->frameGeometry();
+    EXPECT_TRUE(screen.contains(frame)) << command;
+    EXPECT_FALSE(frame.intersects(QRect(main_frame.topLeft(), QSize(main_frame.width(), header))))
+        << command;
+    for (const QRect& other : opened) {
+      EXPECT_NE(frame.topLeft(), other.topLeft()) << command;
+    }
+    opened.push_back(frame);
+  }
+}
+
+TEST(ToolkitTexts, AreChinese) {
+  // Loaded at start for the Chinese interface; message boxes answer with "确定".
+  QMessageBox box(QMessageBox::NoIcon, "t", "x", QMessageBox::Ok);
+  EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove('&').toStdString(), "确定");
+  EXPECT_NE(QCoreApplication::translate("QFileDialog", "Look in:"), QString("Look in:"));
+  EXPECT_NE(QCoreApplication::translate("QFileDialog", "File &name:"), QString("File &name:"));
+  EXPECT_NE(QCoreApplication::translate("QFontDialog", "&Font"), QString("&Font"));
+  EXPECT_NE(QCoreApplication::translate("QWidgetTextControl", "&Copy"), QString("&Copy"));
+  EXPECT_TRUE(app::LoadToolkitTexts(app::kInterfaceLanguage));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <atomic>
 #include <memory>
@@ -69,6 +70,88 @@ TEST(WindowLayer, EnterWithoutADefaultButtonDoesNothing) {
   EXPECT_TRUE(dialog.PressKey(20, "Return"));
   EXPECT_EQ(dialog.presses, 0);
   EXPECT_TRUE(dialog.IsWindowVisible());
+}
+
+TEST(WindowLayer, TheFocusedPushButtonTakesEnter) {
+  // With a default button: the focused push button takes Enter while it has the focus;
+  // with the focus back in a field, Enter goes to the default button again.
+  EnterDialog dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  dialog.ShowWindow();
+  EXPECT_TRUE(dialog.PressKey(40, "Return"));
+  EXPECT_TRUE(dialog.PressKey(20, "Return"));
+  EXPECT_EQ(dialog.pressed, (std::vector<int>{40, winsys::kIdOk}));
+
+  // Without one: a focused button takes Enter, and stays no default once the focus has
+  // moved on; Enter in fields, lists and drop-downs does nothing.
+  class NoDefault : public winsys::Dialog {
+   public:
+    NoDefault() : Dialog(990) {
+      OnClicked(40, [this] { ++presses; });
+      OnSelChange(30, [this] { ++selections; });
+      OnSelChange(31, [this] { ++selections; });
+    }
+    int presses = 0;
+    int selections = 0;
+  } plain;
+  ASSERT_TRUE(plain.Create(nullptr));
+  plain.ShowWindow();
+  plain.AddString(30, "a");
+  plain.AddString(31, "a");
+  plain.SetText(31, "a");
+  EXPECT_TRUE(plain.PressKey(40, "Return"));
+  EXPECT_EQ(plain.presses, 1);
+  for (int id : {20, 30, 31, 40}) {
+    plain.SetFocus(id);
+    if (id != 40) EXPECT_TRUE(plain.PressKey(id, "Return")) << id;
+  }
+  EXPECT_EQ(plain.presses, 1);
+  EXPECT_TRUE(plain.IsWindowVisible());
+  for (auto* button : plain.Window()->findChildren<QPushButton*>()) {
+    if (!button->hasFocus()) EXPECT_FALSE(button->isDefault());
+  }
+}
+
+TEST(WindowLayer, NewWindowsGoWhereTheyCoverNoBars) {
+  const QRect screen(0, 0, 1366, 768);
+  const QSize tool(400, 300);
+  const int title = 24;
+  struct Case {
+    const char* what;
+    QRect owner;
+    std::vector<QRect> others;
+    QPoint expected;
+  };
+  const Case cases[] = {
+      {"below", QRect(100, 50, 520, 110), {}, QPoint(100, 160)},
+      {"below, a title bar under the first tool",
+       QRect(100, 50, 520, 110),
+       {QRect(100, 160, 400, 300)},
+       QPoint(100, 184)},
+      {"below, past two tools",
+       QRect(100, 50, 520, 110),
+       {QRect(100, 160, 400, 300), QRect(100, 184, 400, 300)},
+       QPoint(100, 208)},
+      {"right when the owner is low", QRect(100, 450, 520, 110), {}, QPoint(620, 450)},
+      {"above when very low", QRect(100, 600, 520, 110), {}, QPoint(100, 300)},
+      {"left when low and at the right edge", QRect(846, 400, 520, 110), {}, QPoint(446, 400)},
+      {"above when low and as wide as the screen", QRect(0, 600, 1366, 110), {}, QPoint(0, 300)},
+      {"above, upwards past the tool above",
+       QRect(0, 600, 1366, 110),
+       {QRect(0, 300, 400, 300)},
+       QPoint(0, 0)},
+  };
+  for (const Case& c : cases) {
+    const QPoint at = winsys::PlaceNewWindow(c.owner, 40, tool, c.others, title, screen);
+    const QRect frame(at, tool);
+    EXPECT_EQ(at, c.expected) << c.what;
+    EXPECT_TRUE(screen.contains(frame)) << c.what;
+  }
+  // A screen too small for any side: still fully on it, below the owner's bars.
+  const QRect small(0, 0, 500, 400);
+  const QPoint at = winsys::PlaceNewWindow(QRect(0, 0, 500, 150), 40, tool, {}, title, small);
+  EXPECT_TRUE(small.contains(QRect(at, tool)));
+  EXPECT_GE(at.y(), 40);
 }
 
 TEST(WindowLayer, GroupBoxFrameRunsThroughTheTitleAboveItsControls) {
