@@ -1,17 +1,12 @@
 #include "winsys/Canvas.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <QPalette>
-#include <QPixmap>
 #include <algorithm>
 #include <string>
-
-#include "winsys/Template.h"
 
 namespace winsys {
 
@@ -188,21 +183,6 @@ void WindowPainter::DrawCanvas(const Canvas& canvas, int x, int y) {
 
 void WindowPainter::Fill(int x, int y, int width, int height, Rgb colour) {
   painter_.fillRect(x, y, width, height, QColor::fromRgb(colour));
-}
-
-void WindowPainter::DrawBitmap(int number, int x, int y) {
-  QPixmap pixmap;
-  if (auto bytes = LoadResource("bitmaps/" + std::to_string(number) + ".bmp")) {
-    pixmap.loadFromData(bytes->data(), static_cast<uint>(bytes->size()));
-  }
-  if (!pixmap.isNull()) painter_.drawPixmap(x, y, pixmap);
-}
-
-Rgb ButtonFaceColour() {
-  return QApplication::palette().color(QPalette::Button).rgb() & 0xFFFFFF;
-}
-Rgb MenuColour() {
-  return QApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF;
 }
 
 }  // namespace winsys
