@@ -38,3 +38,22 @@ add_custom_command(OUTPUT ${icon_files}
   COMMENT "Scaling the program icon to the hicolor sizes"
   VERBATIM)
 add_custom_target(quorkit_icons ALL DEPENDS ${icon_files})
+
+# Manual pages and the package's documents, compressed (cmake/QuorKitGzip.cmake).
+set(man_dir ${CMAKE_BINARY_DIR}/packaging/man)
+foreach(page quorkit.1 quorkit-drive.1)
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/man/${page} ${man_dir}/${page} @ONLY)
+  quorkit_gzip(${man_dir}/${page} man_${page})
+  install(FILES ${man_dir}/${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
+
+# The copyright file and the changelog of a native package (/usr/share/doc/PACKAGE).
+file(STRINGS ${CMAKE_SOURCE_DIR}/packaging/changelog changelog_head LIMIT_COUNT 1)
+if(NOT changelog_head MATCHES "^quorkit \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog starts with \"${changelog_head}\", not version ${PROJECT_VERSION}")
+endif()
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/quorkit)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/changelog ${CMAKE_BINARY_DIR}/packaging/changelog COPYONLY)
+quorkit_gzip(${CMAKE_BINARY_DIR}/packaging/changelog quorkit_changelog)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${doc_dir})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION ${doc_dir})

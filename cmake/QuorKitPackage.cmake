@@ -23,9 +23,10 @@ glyphs and ASCII or GB2312 font libraries, timer reload values and more.
 Its interface is Chinese.")
 # Libraries (Qt 6, libcurl, the C++ runtime) come from the binaries through
 # dpkg-shlibdeps. Qt loads its display plugins and its own translations (the
-# Chinese texts of file dialogs and message boxes) and the program finds its CJK
-# font only at run time, so those three are named here.
+# Chinese texts of file dialogs and message boxes) and the program finds its fonts
+# only at run time, so those are named here: AR PL UMing stands in for "宋体",
+# GNU Unifont is the face the README's glyph and font library examples use.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-arphic-uming, fonts-unifont, qt6-qpa-plugins, qt6-translations-l10n")
 
 include(CPack)

@@ -1,6 +1,5 @@
 #include "winsys/Canvas.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QFont>
 #include <QFontDatabase>
@@ -8,12 +7,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <QPalette>
-#include <QPixmap>
 #include <algorithm>
 #include <string>
-
-#include "winsys/Template.h"
 
 namespace winsys {
 
@@ -213,21 +208,6 @@ void WindowPainter::DrawCanvas(const Canvas& canvas, int x, int y) {
 
 void WindowPainter::Fill(int x, int y, int width, int height, Rgb colour) {
   painter_.fillRect(x, y, width, height, QColor::fromRgb(colour));
-}
-
-void WindowPainter::DrawBitmap(int number, int x, int y) {
-  QPixmap pixmap;
-  if (auto bytes = LoadResource("bitmaps/" + std::to_string(number) + ".bmp")) {
-    pixmap.loadFromData(bytes->data(), static_cast<uint>(bytes->size()));
-  }
-  if (!pixmap.isNull()) painter_.drawPixmap(x, y, pixmap);
-}
-
-Rgb ButtonFaceColour() {
-  return QApplication::palette().color(QPalette::Button).rgb() & 0xFFFFFF;
-}
-Rgb MenuColour() {
-  return QApplication::palette().color(QPalette::Window).rgb() & 0xFFFFFF;
 }
 
 }  // namespace winsys

@@ -10,6 +10,28 @@ _quorkit_cli_files() {
   fi
 }
 
+# Font faces (each face's first family name), each completed as one shell word: most names
+# hold blanks, so a name is put in single quotes. After an opening quote the rest of the name
+# and the closing quote are completed (readline keeps the quote typed).
+_quorkit_cli_faces() {
+  local quote="" typed=$cur face
+  case $typed in
+    \'* | \"*) quote=${typed:0:1}; typed=${typed:1} ;;
+    *) typed=${typed//\\/} ;;
+  esac
+  COMPREPLY=()
+  while IFS= read -r face; do
+    [[ -n $face && $face == "$typed"* ]] || continue
+    if [[ -n $quote ]]; then
+      COMPREPLY+=("$face$quote")
+    elif [[ $face == *[^A-Za-z0-9._+-]* ]]; then
+      COMPREPLY+=("'${face//\'/\'\\\'\'}'")
+    else
+      COMPREPLY+=("$face")
+    fi
+  done < <(fc-list --format '%{family[0]}\n' 2>/dev/null | LC_ALL=C sort -u)
+}
+
 _quorkit_cli() {
   local cur prev words cword
   if declare -F _init_completion >/dev/null; then
@@ -28,10 +50,7 @@ _quorkit_cli() {
   fi
 
   case $prev in
-    --font)
-      local IFS=$'\n'
-      COMPREPLY=($(compgen -W "$(fc-list : family 2>/dev/null | cut -d, -f1 | sort -u)" -- "$cur"))
-      return ;;
+    --font) _quorkit_cli_faces; return ;;
     --height) COMPREPLY=($(compgen -W "8 16 24 32 48 64 128" -- "$cur")); return ;;
     --width) COMPREPLY=($(compgen -W "8 12 16 24 32 48 64 128" -- "$cur")); return ;;
     --bits)

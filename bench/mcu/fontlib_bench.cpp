@@ -2,7 +2,7 @@
 // the first record drawn to the file renamed into place.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <string>
 
@@ -15,9 +15,9 @@ void EnsureApplication() {
   static int argc = 1;
   static char name[] = "quorkit_bench";
   static char* argv[] = {name, nullptr};
-  static QApplication* application = [] {
+  static QGuiApplication* application = [] {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
+    return new QGuiApplication(argc, argv);
   }();
   (void)application;
 }

@@ -1,12 +1,19 @@
 #include "tools/mcu/CGlyphCanvas.h"
 
-CGlyphCanvas::CGlyphCanvas() : canvas_(kSize, kSize) {
+CGlyphCanvas::CGlyphCanvas() : CGlyphCanvas(InitialGlyphFont()) {}
+
+CGlyphCanvas::CGlyphCanvas(const winsys::FontDescription& description) : canvas_(kSize, kSize) {
   canvas_.Fill(0, 0, kSize, kSize, mcu::kWhite);
-  SetFont(InitialGlyphFont());
+  SetFont(description);
 }
 
 void CGlyphCanvas::SetFont(const winsys::FontDescription& description) {
+  description_ = description;
   font_ = std::make_unique<winsys::Font>(description);
+}
+
+std::unique_ptr<mcu::GlyphCanvas> CGlyphCanvas::NewCanvas() const {
+  return std::make_unique<CGlyphCanvas>(description_);
 }
 
 int CGlyphCanvas::Width() const {

@@ -14,6 +14,7 @@ class CGlyphCanvas : public mcu::GlyphCanvas {
   static constexpr int kSize = 160;
 
   CGlyphCanvas();
+  explicit CGlyphCanvas(const winsys::FontDescription& description);
   void SetFont(const winsys::FontDescription& description);
   const winsys::Font& font() const { return *font_; }
   const winsys::Canvas& canvas() const { return canvas_; }
@@ -25,9 +26,11 @@ class CGlyphCanvas : public mcu::GlyphCanvas {
   void ReadRow(int x, int y, int count, mcu::Rgb* out) const override;
   void SetPixel(int x, int y, mcu::Rgb colour) override;
   void DrawCharacter(const std::string& utf8, int x, int y) override;
+  std::unique_ptr<mcu::GlyphCanvas> NewCanvas() const override;
 
  private:
   winsys::Canvas canvas_;
+  winsys::FontDescription description_;
   std::unique_ptr<winsys::Font> font_;
 };
 

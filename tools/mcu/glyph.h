@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ class GlyphCanvas {
   // Draws one character (UTF-8) in black with the top-left corner of its cell at (x, y), the
   // cell painted white.
   virtual void DrawCharacter(const std::string& utf8, int x, int y) = 0;
+  // A fresh canvas drawing with the same font, for another thread to sample on while this one
+  // is in use (fonts and painters serve one thread at a time); nullptr when there is none,
+  // and callers then draw everything here.
+  virtual std::unique_ptr<GlyphCanvas> NewCanvas() const { return nullptr; }
 };
 
 // Right and bottom are exclusive.
@@ -78,6 +83,7 @@ class GlyphSampler {
 
   Region& region() { return region_; }
   const Region& region() const { return region_; }
+  const GlyphCanvas& canvas() const { return canvas_; }
   int threshold() const { return threshold_; }
   void set_threshold(int threshold) { threshold_ = threshold; }
 

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <thread>
 
 #include "base/text.h"
 #include "tests/tools/mcu/fake_canvas.h"
@@ -189,6 +191,56 @@ TEST_F(FontLibTest, Gb2312UnmappedPositionsAreBlank) {
     const size_t at = static_cast<size_t>(((code >> 8) - 0xA1) * 94 + ((code & 0xFF) - 0xA1)) * 32;
     EXPECT_EQ(bytes.substr(at, 32) == std::string(32, '\0'), !mapped) << std::hex << code;
   }
+}
+
+// A canvas whose every character leaves a pattern of its own, and which can offer a second
+// canvas to another thread (as the Qt canvas does) or not.
+class PatternCanvas : public FakeCanvas {
+ public:
+  explicit PatternCanvas(bool offers_second) : FakeCanvas(160, 160), offers_(offers_second) {}
+  void DrawCharacter(const std::string& utf8, int x, int y) override {
+    FakeCanvas::DrawCharacter(utf8, x, y);
+    unsigned hash = 0;
+    for (char c : utf8) hash = hash * 31 + static_cast<unsigned char>(c);
+    for (int i = 0; i < 4; ++i)
+      SetPixel(x + (hash >> (i * 4)) % 16, y + (hash >> (i * 5)) % 16, kBlack);
+  }
+  std::unique_ptr<GlyphCanvas> NewCanvas() const override {
+    if (!offers_) return nullptr;
+    ++offered;
+    return std::make_unique<PatternCanvas>(false);
+  }
+  mutable int offered = 0;
+
+ private:
+  bool offers_;
+};
+
+TEST_F(FontLibTest, Gb2312DrawnOnTwoCanvasesEqualsOneCanvas) {
+  const auto generate = [&](PatternCanvas& canvas, const std::string& name) {
+    GlyphSampler pattern_sampler(canvas);
+    pattern_sampler.region().left = 7;
+    pattern_sampler.SetWidthIndex(3);  // 24 x 16: records of 48 bytes
+    LibraryFile file;
+    std::string error;
+    EXPECT_TRUE(file.Open((dir / name).string(), &error)) << error;
+    EXPECT_TRUE(WriteFontLibrary(FontLibrary::kGb2312Binary, pattern_sampler, file));
+    EXPECT_TRUE(file.Commit(&error)) << error;
+    return ReadAll(dir / name);
+  };
+  PatternCanvas one(false);
+  PatternCanvas two(true);
+  const std::string alone = generate(one, "one");
+  const std::string shared = generate(two, "two");
+  ASSERT_EQ(alone.size(), 8178u * 48u);
+  EXPECT_TRUE(alone == shared);
+  EXPECT_NE(alone.find('\x01'), std::string::npos);
+  // The canvas the caller holds drew the second run, ending on the last character.
+  if (std::thread::hardware_concurrency() > 1) {
+    EXPECT_EQ(two.offered, 1);
+    EXPECT_LT(two.drawn.size(), one.drawn.size());
+  }
+  EXPECT_EQ(two.drawn.back(), "\u9F44");  // F7FE
 }
 
 TEST_F(FontLibTest, OpenErrorsNameTheFile) {

@@ -1,0 +1,26 @@
+# cmake -DCLI=... -DREADELF=... -P light_check.cmake
+# quorkit-cli is called by build scripts many times over: it must not load the widget
+# toolkit or the network library, only the cores and QtGui for the glyph commands.
+cmake_minimum_required(VERSION 3.25)
+execute_process(COMMAND "${READELF}" --dynamic "${CLI}" RESULT_VARIABLE status
+  OUTPUT_VARIABLE dynamic ERROR_VARIABLE error)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "readelf failed (${status}): ${error}")
+endif()
+string(REGEX MATCHALL "\\(NEEDED\\)[^\n]*\\[[^]\n]+\\]" needed "${dynamic}")
+if(NOT needed)
+  message(FATAL_ERROR "no NEEDED entries in ${CLI}:\n${dynamic}")
+endif()
+set(names)
+foreach(entry IN LISTS needed)
+  string(REGEX REPLACE ".*\\[([^]]+)\\]$" "\\1" name "${entry}")
+  list(APPEND names "${name}")
+endforeach()
+foreach(name IN LISTS names)
+  if(name MATCHES "^lib(Qt6Widgets|curl|Qt6OpenGL|Qt6Network|ssl|crypto)[.-]")
+    message(FATAL_ERROR "quorkit-cli needs ${name} (NEEDED: ${names})")
+  endif()
+endforeach()
+if(NOT "libQt6Gui.so.6" IN_LIST names)
+  message(FATAL_ERROR "quorkit-cli does not need libQt6Gui.so.6 (NEEDED: ${names}): the check reads the wrong file")
+endif()
