@@ -1,5 +1,6 @@
 #include "app/version.h"
 
+#include "app/release.h"
 #include "base/format.h"
 
 namespace app {
@@ -10,12 +11,12 @@ VersionRecord MakeProgramRecord() {
   VersionRecord record;
   record.translations.push_back({0x0804, 0x03A8});
   const std::string table = "\\StringFileInfo\\080403a8\\";
-  record.strings[table + "ProductName"] = "QuorKit";
-  record.strings[table + "ProductVersion"] = "V2.7.4";
-  record.strings[table + "FileVersion"] = "20241001";
+  record.strings[table + "ProductName"] = release::kProductName;
+  record.strings[table + "ProductVersion"] = std::string("V") + release::kVersion;
+  record.strings[table + "FileVersion"] = release::kDate;
   record.strings[table + "CompanyName"] = "www.quorkit.example";
   record.strings[table + "LegalCopyright"] = "Copyright (C) 2014-2024 quorkit.example";
-  record.strings[table + "FileDescription"] = "QuorKit";
+  record.strings[table + "FileDescription"] = release::kProductName;
   record.strings[table + "InternalName"] = "quorkit";
   record.strings[table + "OriginalFilename"] = "quorkit";
   return record;

@@ -5,7 +5,6 @@ include(GNUInstallDirs)
 # Desktop entry, icon and metainfo are named after this id; the program announces it as
 # its desktop file name.
 set(QUORKIT_APP_ID io.github.quorkit.quorkit)
-set(QUORKIT_RELEASE_DATE 2024-10-01)
 set(QUORKIT_ICON_SIZES 16 24 32 48 64 128 256)
 
 # quorkit-drive goes along: it runs the windows from a script without a display, and the

@@ -127,7 +127,7 @@ void BM_Crc32File256MiB(benchmark::State& state) {
     if (!OurCrc32(path, buffer, &crc).ok) state.SkipWithError("reading the file failed");
     benchmark::DoNotOptimize(crc);
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kFileBytes));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(kFileBytes));
   state.counters["clmul"] = protocol::CrcClmulAvailable() ? 1 : 0;
 }
 BENCHMARK(BM_Crc32File256MiB)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -172,7 +172,7 @@ void BM_Crc32InMemory16MiB(benchmark::State& state) {
     engine.Update(bytes.data(), bytes.size());
     benchmark::DoNotOptimize(engine.Value());
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
   state.counters["clmul"] = engine.UsesClmul() ? 1 : 0;
 }
 BENCHMARK(BM_Crc32InMemory16MiB)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

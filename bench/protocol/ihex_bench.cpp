@@ -70,7 +70,7 @@ void BM_ReadHex1MiB(benchmark::State& state) {
     if (!result.ok || result.image.size() != kImageBytes) state.SkipWithError("conversion failed");
     benchmark::DoNotOptimize(result.image.data());
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files.hex_bytes));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(files.hex_bytes));
 }
 BENCHMARK(BM_ReadHex1MiB)->Unit(benchmark::kMillisecond);
 

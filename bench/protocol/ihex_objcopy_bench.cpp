@@ -118,7 +118,9 @@ Usage InChild(Body body) {
   const bool waited = waitpid(child, &status, 0) == child;
   rusage after{};
   getrusage(RUSAGE_CHILDREN, &after);
-  const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  };
   Usage usage;
   usage.cpu_seconds = seconds(after.ru_utime) - seconds(before.ru_utime) + seconds(after.ru_stime) -
                       seconds(before.ru_stime);
@@ -171,7 +173,8 @@ void BM_Hex16MiBAgainstObjcopy(benchmark::State& state) {
     state.SkipWithError("the images differ");
     return;
   }
-  const double over_image_mib = read_best.peak_kib / 1024.0 - kImageBytes / 1048576.0;
+  const double over_image_mib =
+      static_cast<double>(read_best.peak_kib) / 1024.0 - kImageBytes / 1048576.0;
   state.counters["hex_MB"] = static_cast<double>(file.hex_bytes) / 1e6;
   state.counters["ours_read_cpu_ms"] = read_best.cpu_seconds * 1e3;
   state.counters["ours_convert_cpu_ms"] = convert_best.cpu_seconds * 1e3;
@@ -181,9 +184,10 @@ void BM_Hex16MiBAgainstObjcopy(benchmark::State& state) {
   std::printf(
       "HEX 16 MiB image (%.1f MB of text): ours %.0f ms CPU (reading %.0f ms), objcopy %.0f ms "
       "CPU, ratio %.2f; our peak RSS grew by %.1f MiB, %.1f MiB over the image\n",
-      file.hex_bytes / 1e6, convert_best.cpu_seconds * 1e3, read_best.cpu_seconds * 1e3,
-      objcopy_best.cpu_seconds * 1e3, convert_best.cpu_seconds / objcopy_best.cpu_seconds,
-      read_best.peak_kib / 1024.0, over_image_mib);
+      static_cast<double>(file.hex_bytes) / 1e6, convert_best.cpu_seconds * 1e3,
+      read_best.cpu_seconds * 1e3, objcopy_best.cpu_seconds * 1e3,
+      convert_best.cpu_seconds / objcopy_best.cpu_seconds,
+      static_cast<double>(read_best.peak_kib) / 1024.0, over_image_mib);
 }
 BENCHMARK(BM_Hex16MiBAgainstObjcopy)->Iterations(1)->Unit(benchmark::kMillisecond);
 

@@ -33,7 +33,7 @@ void PerPacket(benchmark::State& state) {
   state.counters["per_packet"] =
       benchmark::Counter(static_cast<double>(state.iterations()) * (kFileSize / kPacket),
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * kFileSize);
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(kFileSize));
 }
 
 void BM_SendFile(benchmark::State& state) {
@@ -67,7 +67,7 @@ void BM_EchoOnly(benchmark::State& state) {
     for (size_t offset = 0; offset < kFileSize; offset += kPacket) {
       if (write(fd, file->data() + offset, kPacket) != kPacket) state.SkipWithError("write");
       for (int got = 0; got < kPacket;) {
-        const ssize_t n = read(fd, echo.data() + got, kPacket - got);
+        const ssize_t n = read(fd, echo.data() + got, static_cast<size_t>(kPacket - got));
         if (n <= 0) {
           state.SkipWithError("read");
           break;

@@ -27,15 +27,15 @@ struct Slot {
 // search, so it rejects against the last place before anything else.
 class RankedList {
  public:
-  double worst() const { return slots_[kProposalCount - 1].error; }
+  double worst() const { return slots_.back().error; }
 
   void Offer(double value, double target, int r1_index, int r2_index, int r1_exponent,
              int r2_exponent) {
     const double error = std::fabs(value - target);
     if (!(error < worst())) return;  // also drops NaN
-    int place = 0;
+    size_t place = 0;
     while (!(slots_[place].error > error)) ++place;  // ends at the last place at the latest
-    for (int i = kProposalCount - 1; i > place; --i) slots_[i] = slots_[i - 1];
+    for (size_t i = slots_.size() - 1; i > place; --i) slots_[i] = slots_[i - 1];
     slots_[place] = {r1_index, r2_index, r1_exponent, r2_exponent, error};
   }
 
@@ -58,10 +58,10 @@ std::vector<double> ScaledValues(std::span<const double> mantissas) {
 
 Proposals ToPairs(std::span<const double> mantissas, const RankedList& list) {
   Proposals pairs;
-  for (int n = 0; n < kProposalCount; ++n) {
+  for (size_t n = 0; n < pairs.size(); ++n) {
     const Slot& slot = list.slots()[n];
-    pairs[n] = {ScaleByDecades(mantissas[slot.r1_index], slot.r1_exponent),
-                ScaleByDecades(mantissas[slot.r2_index], slot.r2_exponent)};
+    pairs[n] = {ScaleByDecades(mantissas[static_cast<size_t>(slot.r1_index)], slot.r1_exponent),
+                ScaleByDecades(mantissas[static_cast<size_t>(slot.r2_index)], slot.r2_exponent)};
   }
   return pairs;
 }
@@ -75,7 +75,7 @@ Proposals FindPair(Series series, double target, Combine combine) {
   double worst = list.worst();
   for (int i = 0; i < n; ++i) {
     for (int m = 0; m < kDecades; ++m) {
-      const double a = values[i * kDecades + m];
+      const double a = values[static_cast<size_t>(i * kDecades + m)];
       const double* b = &values[0];
       for (int j = 0; j < n; ++j) {
         for (int k = 0; k < kDecades; ++k, ++b) {
@@ -94,8 +94,9 @@ Proposals FindPair(Series series, double target, Combine combine) {
 std::string PairText(const Proposals& pairs, double target, bool parallel) {
   std::string text;
   for (int n = 0; n < kProposalCount; ++n) {
-    const double r1 = pairs[n].r1;
-    const double r2 = pairs[n].r2;
+    const ResistorPair& pair = pairs[static_cast<size_t>(n)];
+    const double r1 = pair.r1;
+    const double r2 = pair.r2;
     const double value = parallel ? r1 * r2 / (r1 + r2) : r1 + r2;
     text += base::Format("方案%d: R1=%f  R2=%f\r\n        等效值:%f  误差:%f\r\n\r\n", n, r1, r2,
                          value, std::fabs(target - value));
@@ -116,7 +117,7 @@ Proposals FindRatio(Series series, double ratio) {
   const int n = static_cast<int>(t.size());
   RankedList list;
   for (int i = 0; i < n; ++i) {
-    const double r2 = t[i];
+    const double r2 = t[static_cast<size_t>(i)];
     const double* r1 = &values[0];
     for (int j = 0; j < n; ++j) {
       for (int k = 0; k < kDecades; ++k, ++r1) list.Offer(*r1 / r2, ratio, j, i, k, 0);
@@ -140,8 +141,9 @@ Proposals FindParallelPair(Series series, double target) {
 std::string RatioText(const Proposals& pairs, double ratio) {
   std::string text;
   for (int n = 0; n < kProposalCount; ++n) {
-    const double r1 = pairs[n].r1;
-    const double r2 = pairs[n].r2;
+    const ResistorPair& pair = pairs[static_cast<size_t>(n)];
+    const double r1 = pair.r1;
+    const double r2 = pair.r2;
     text += base::Format("方案%d: R1=%f  R2=%f\r\n误差:%f\r\n\r\n", n + 1, r1, r2,
                          std::fabs(ratio - r1 / r2));
   }
@@ -151,8 +153,9 @@ std::string RatioText(const Proposals& pairs, double ratio) {
 std::string DividerText(const Proposals& pairs, double total, double part) {
   std::string text;
   for (int n = 0; n < kProposalCount; ++n) {
-    const double r1 = pairs[n].r1;
-    const double r2 = pairs[n].r2;
+    const ResistorPair& pair = pairs[static_cast<size_t>(n)];
+    const double r1 = pair.r1;
+    const double r2 = pair.r2;
     const double part_given = total * r2 / (r1 + r2);   // across R2 with the total as given
     const double total_needed = part * (r1 + r2) / r2;  // total that gives the part exactly
     text += base::Format(

@@ -57,10 +57,10 @@ std::array<double, kNearestCount> NearestValues(Series series, double x) {
     double value = mantissa;
     for (int k = 0; k < kDecades; ++k, value *= 10) {
       const double distance = std::fabs(x - value);
-      int place = 0;
-      while (place < kNearestCount && !(std::fabs(nearest[place] - x) > distance)) ++place;
-      if (place == kNearestCount) continue;
-      for (int i = kNearestCount - 1; i > place; --i) nearest[i] = nearest[i - 1];
+      size_t place = 0;
+      while (place < nearest.size() && !(std::fabs(nearest[place] - x) > distance)) ++place;
+      if (place == nearest.size()) continue;
+      for (size_t i = nearest.size() - 1; i > place; --i) nearest[i] = nearest[i - 1];
       nearest[place] = value;
     }
   }
@@ -72,9 +72,9 @@ std::optional<std::string> NearestValuesText(Series series, const std::string& f
   const double x = base::ReadDecimalDouble(field);
   std::string text;
   const std::array<double, kNearestCount> nearest = NearestValues(series, x);
-  for (int n = 0; n < kNearestCount; ++n) {
-    text += base::Format("%d.电阻型号：%f\r\n  误差:%f\r\n\r\n", n + 1, nearest[n],
-                         std::fabs(x - nearest[n]));
+  for (size_t n = 0; n < nearest.size(); ++n) {
+    text += base::Format("%d.电阻型号：%f\r\n  误差:%f\r\n\r\n", static_cast<int>(n + 1),
+                         nearest[n], std::fabs(x - nearest[n]));
   }
   return text;
 }

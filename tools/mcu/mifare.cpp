@@ -62,8 +62,9 @@ constexpr std::array<Texts, 8> kKeyB = {{
     {kNever, kNever, kNone, kNone},
 }};
 
-int Condition(int value) {
-  return value & 7;
+// The three access bits of a block; any value keeps only its low three bits.
+unsigned Condition(int value) {
+  return static_cast<unsigned>(value) & 7u;
 }
 
 }  // namespace
@@ -71,15 +72,14 @@ int Condition(int value) {
 const char kAccessDefaultBytes[] = "FF 07 80 69";
 
 std::string AccessConditionItem(int condition) {
-  condition = Condition(condition);
-  return base::Format("%d (%d,%d,%d)", condition, (condition >> 2) & 1, (condition >> 1) & 1,
-                      condition & 1);
+  const int bits = static_cast<int>(Condition(condition));
+  return base::Format("%d (%d,%d,%d)", bits, (bits >> 2) & 1, (bits >> 1) & 1, bits & 1);
 }
 
 std::array<uint8_t, 3> AccessBits(const AccessConditions& conditions) {
   unsigned c1 = 0, c2 = 0, c3 = 0;  // bit k: that bit of block k's condition
-  for (int block = 0; block < 4; ++block) {
-    const int condition = Condition(conditions[block]);
+  for (size_t block = 0; block < conditions.size(); ++block) {
+    const unsigned condition = Condition(conditions[block]);
     c1 |= ((condition >> 2) & 1u) << block;
     c2 |= ((condition >> 1) & 1u) << block;
     c3 |= (condition & 1u) << block;
@@ -111,7 +111,7 @@ AccessDecode DecodeAccessBytes(const std::string& text) {
     result.outcome = AccessDecode::Outcome::kCheck;
     return result;
   }
-  for (int block = 0; block < 4; ++block) {
+  for (size_t block = 0; block < result.conditions.size(); ++block) {
     result.conditions[block] =
         static_cast<int>(((c1 >> block) & 1) * 4 + ((c2 >> block) & 1) * 2 + ((c3 >> block) & 1));
   }
@@ -133,7 +133,7 @@ const char* AccessDecodeMessage(AccessDecode::Outcome outcome) {
 AccessTable AccessConditionTable(const AccessConditions& conditions) {
   static const char* const kNames[kAccessTableRows] = {"Block0", "Block1",      "Block2",
                                                        "KeyA",   "Access Bits", "KeyB"};
-  const int trailer = Condition(conditions[3]);
+  const unsigned trailer = Condition(conditions[3]);
   const Texts* rows[kAccessTableRows] = {
       &kDataBlock[Condition(conditions[0])],
       &kDataBlock[Condition(conditions[1])],
@@ -143,9 +143,9 @@ AccessTable AccessConditionTable(const AccessConditions& conditions) {
       &kKeyB[trailer],
   };
   AccessTable table;
-  for (int row = 0; row < kAccessTableRows; ++row) {
+  for (size_t row = 0; row < table.size(); ++row) {
     table[row][0] = kNames[row];
-    for (int column = 0; column < 4; ++column) table[row][column + 1] = (*rows[row])[column];
+    for (size_t column = 0; column < 4; ++column) table[row][column + 1] = (*rows[row])[column];
   }
   return table;
 }

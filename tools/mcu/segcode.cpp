@@ -31,7 +31,7 @@ bool IsSegmentBitMapValid(const SegmentBitMap& map) {
 
 uint8_t SegmentCode(uint8_t lit, const SegmentBitMap& map, bool invert) {
   unsigned code = 0;
-  for (int segment = 0; segment < kSegmentCount; ++segment) {
+  for (size_t segment = 0; segment < map.size(); ++segment) {
     if (lit & (1u << segment)) code |= 1u << (map[segment] & 7);
   }
   if (invert) code = ~code;
@@ -91,8 +91,8 @@ const std::array<PixelArea, kSegmentCount>& SegmentAreas() {
 
 int SegmentAt(int x, int y) {
   const auto& areas = SegmentAreas();
-  for (int segment = 0; segment < kSegmentCount; ++segment) {
-    if (areas[segment].Contains(x, y)) return segment;
+  for (size_t segment = 0; segment < areas.size(); ++segment) {
+    if (areas[segment].Contains(x, y)) return static_cast<int>(segment);
   }
   return -1;
 }
