@@ -2,25 +2,14 @@
 // the first record drawn to the file renamed into place.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <cstdio>
 #include <string>
 
+#include "bench/BenchApplication.h"
 #include "tools/mcu/CGlyphCanvas.h"
 #include "tools/mcu/fontlib.h"
 
 namespace {
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "quorkit_bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  (void)application;
-}
 
 winsys::FontDescription Face(const char* face) {
   if (std::string(face) == "宋体") return InitialGlyphFont();
