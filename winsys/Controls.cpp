@@ -1,5 +1,6 @@
 #include "winsys/Controls.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -152,7 +153,18 @@ class EditControl : public Control, public TextControl, public TypingControl {
     SetText(text);
     return true;
   }
-  void SetReadOnly(bool read_only) override { edit_->setReadOnly(read_only); }
+  void SetReadOnly(bool read_only) override {
+    edit_->setReadOnly(read_only);
+    // A read-only field shows the dialog's background, as the desktop draws it, so that the
+    // white fields are the ones to type into.
+    QPalette palette = QApplication::palette(edit_);
+    if (read_only) {
+      for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+      }
+    }
+    edit_->setPalette(palette);
+  }
   bool IsReadOnly() const override { return edit_->isReadOnly(); }
 
  protected:
@@ -166,7 +178,7 @@ class LineEditControl : public EditControl<QLineEdit> {
     // Typing has no limit of its own here, so nothing the program writes is ever cut.
     edit_->setMaxLength(INT_MAX);
     edit_->setText(ToQt(row.text));
-    edit_->setReadOnly(row.Has("readonly"));
+    SetReadOnly(row.Has("readonly"));
     edit_->setAlignment(TextAlignment(row, Qt::AlignVCenter));
     if (row.Has("password")) edit_->setEchoMode(QLineEdit::Password);
     edit_->setGeometry(PixelRect(row, context.units));
@@ -202,7 +214,7 @@ class TextEditControl : public EditControl<PlainEdit> {
  public:
   TextEditControl(const ControlTemplate& row, BuildContext& context)
       : EditControl(row.kind, new PlainEdit(row.Has("wantreturn"), context.parent)) {
-    edit_->setReadOnly(row.Has("readonly"));
+    SetReadOnly(row.Has("readonly"));
     edit_->setVerticalScrollBarPolicy(row.Has("vscroll") ? Qt::ScrollBarAlwaysOn
                                                          : Qt::ScrollBarAlwaysOff);
     edit_->setHorizontalScrollBarPolicy(row.Has("hscroll") ? Qt::ScrollBarAlwaysOn
