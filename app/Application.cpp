@@ -18,6 +18,7 @@
 #include "app/CQuorDlg.h"
 #include "winsys/Dialog.h"
 #include "winsys/DialogWindow.h"
+#include "winsys/Style.h"
 #include "winsys/Template.h"
 
 namespace app {
@@ -78,6 +79,7 @@ Application::Application(int& argc, char** argv, Mode mode) {
   LoadToolkitTexts(kInterfaceLanguage);
   // Menus, context menus and dialogs all speak in the dialog font.
   QApplication::setFont(winsys::TemplateFont("宋体", 9));
+  winsys::InstallDialogStyle();
   QApplication::setApplicationName("quorkit");
   // Lets the desktop match the windows to the installed desktop entry and its icon.
   QApplication::setDesktopFileName("io.github.quorkit.quorkit");

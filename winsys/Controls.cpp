@@ -1,5 +1,6 @@
 #include "winsys/Controls.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyleOption>
+#include <QStyledItemDelegate>
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <algorithm>
@@ -21,6 +24,7 @@
 
 #include "winsys/Canvas.h"
 #include "winsys/DialogWindow.h"
+#include "winsys/TextLayout.h"
 
 namespace winsys {
 
@@ -60,6 +64,10 @@ class StaticControl : public Control, public TextControl, public ColourControl {
         label_(static_cast<QLabel*>(widget())) {
     label_->setTextFormat(Qt::PlainText);
     label_->setWordWrap(true);
+    // The whole rectangle is the text's, as on the desktop the templates were drawn for.
+    label_->setContentsMargins(0, 0, 0, 0);
+    label_->setMargin(0);
+    label_->setIndent(0);
     label_->setAlignment(TextAlignment(row, Qt::AlignTop));
     if (row.Has("sunken")) label_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     label_->setGeometry(PixelRect(row, context.units));
@@ -82,10 +90,17 @@ class StaticControl : public Control, public TextControl, public ColourControl {
 // which starts at the top of the control, so the controls inside keep clear of it.
 class GroupFrame : public QWidget {
  public:
-  GroupFrame(const QString& title, QWidget* parent) : QWidget(parent), title(title) {
+  GroupFrame(const QString& title, QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    SetTitle(title);
   }
-  QString title;
+  QString Title() const { return title_; }
+  // The title is the frame's accessible name too, so that screen readers name the group.
+  void SetTitle(const QString& title) {
+    title_ = title;
+    setAccessibleName(title);
+    update();
+  }
 
  protected:
   void paintEvent(QPaintEvent*) override {
@@ -97,14 +112,17 @@ class GroupFrame : public QWidget {
     painter.drawRect(frame);
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(frame.translated(1, 1));
-    if (title.isEmpty()) return;
+    if (title_.isEmpty()) return;
     const int indent = metrics.averageCharWidth();
-    const QRect text(indent, 0, metrics.horizontalAdvance(title) + 4, metrics.height());
+    const QRect text(indent, 0, metrics.horizontalAdvance(title_) + 4, metrics.height());
     painter.fillRect(text, palette().color(QPalette::Window));
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    painter.drawText(text.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, title);
+    painter.drawText(text.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, title_);
   }
+
+ private:
+  QString title_;
 };
 
 class GroupControl : public Control, public TextControl {
@@ -115,11 +133,8 @@ class GroupControl : public Control, public TextControl {
     frame_->setGeometry(PixelRect(row, context.units));
     frame_->lower();
   }
-  std::string Text() const override { return FromQt(frame_->title); }
-  void SetText(const std::string& text) override {
-    frame_->title = ToQt(text);
-    frame_->update();
-  }
+  std::string Text() const override { return FromQt(frame_->Title()); }
+  void SetText(const std::string& text) override { frame_->SetTitle(ToQt(text)); }
 
  private:
   GroupFrame* frame_;
@@ -138,7 +153,18 @@ class EditControl : public Control, public TextControl, public TypingControl {
     SetText(text);
     return true;
   }
-  void SetReadOnly(bool read_only) override { edit_->setReadOnly(read_only); }
+  void SetReadOnly(bool read_only) override {
+    edit_->setReadOnly(read_only);
+    // A read-only field shows the dialog's background, as the desktop draws it, so that the
+    // white fields are the ones to type into.
+    QPalette palette = QApplication::palette(edit_);
+    if (read_only) {
+      for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+      }
+    }
+    edit_->setPalette(palette);
+  }
   bool IsReadOnly() const override { return edit_->isReadOnly(); }
 
  protected:
@@ -152,7 +178,7 @@ class LineEditControl : public EditControl<QLineEdit> {
     // Typing has no limit of its own here, so nothing the program writes is ever cut.
     edit_->setMaxLength(INT_MAX);
     edit_->setText(ToQt(row.text));
-    edit_->setReadOnly(row.Has("readonly"));
+    SetReadOnly(row.Has("readonly"));
     edit_->setAlignment(TextAlignment(row, Qt::AlignVCenter));
     if (row.Has("password")) edit_->setEchoMode(QLineEdit::Password);
     edit_->setGeometry(PixelRect(row, context.units));
@@ -188,14 +214,20 @@ class TextEditControl : public EditControl<PlainEdit> {
  public:
   TextEditControl(const ControlTemplate& row, BuildContext& context)
       : EditControl(row.kind, new PlainEdit(row.Has("wantreturn"), context.parent)) {
-    edit_->setReadOnly(row.Has("readonly"));
+    SetReadOnly(row.Has("readonly"));
     edit_->setVerticalScrollBarPolicy(row.Has("vscroll") ? Qt::ScrollBarAlwaysOn
                                                          : Qt::ScrollBarAlwaysOff);
     edit_->setHorizontalScrollBarPolicy(row.Has("hscroll") ? Qt::ScrollBarAlwaysOn
                                                            : Qt::ScrollBarAlwaysOff);
-    edit_->setLineWrapMode(row.Has("hscroll") || row.Has("autohscroll")
-                               ? QPlainTextEdit::NoWrap
-                               : QPlainTextEdit::WidgetWidth);
+    if (row.Has("hscroll") || row.Has("autohscroll")) {
+      edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    } else {
+      auto* document = new QTextDocument(edit_);
+      new BreakingLayout(document, edit_->viewport());
+      edit_->setDocument(document);
+      edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+      edit_->setWordWrapMode(QTextOption::WrapAnywhere);  // see BreakingLayout
+    }
     edit_->setTabChangesFocus(true);
     edit_->setTabStopDistance(context.units.X(32));
     edit_->setGeometry(PixelRect(row, context.units));
@@ -350,6 +382,8 @@ class ComboControl : public Control, public TextControl, public ListControl {
         combo_(static_cast<QComboBox*>(widget())) {
     const QRect rect = PixelRect(row, context.units);
     combo_->setMaxVisibleItems(std::max(1, rect.height() / std::max(1, context.units.base_y)));
+    // A plain list, as the desktop's drop-down shows it; the open list is as wide as its items.
+    combo_->setItemDelegate(new QStyledItemDelegate(combo_));
     const int id = row.id;
     notify_ = context.notify;
     id_ = id;
@@ -363,6 +397,7 @@ class ComboControl : public Control, public TextControl, public ListControl {
                      [notify = context.notify, id] { notify(id, ControlEvent::kSelChange); });
     // The template gives the height of the open list; the closed box is one line high.
     combo_->setGeometry(rect.x(), rect.y(), rect.width(), combo_->sizeHint().height());
+    template_width_ = rect.width();
   }
   bool Raises(ControlEvent event) const override {
     return event == ControlEvent::kSelChange ||
@@ -372,10 +407,14 @@ class ComboControl : public Control, public TextControl, public ListControl {
   void SetText(const std::string& text) override {
     if (combo_->isEditable()) combo_->setEditText(ToQt(text));
   }
-  void Reset() override { combo_->clear(); }
+  void Reset() override {
+    combo_->clear();
+    combo_->resize(template_width_, combo_->height());
+  }
   void Add(const std::string& item) override {
     const QString edit_text = combo_->currentText();
     combo_->addItem(ToQt(item));
+    FitItem(combo_->itemText(combo_->count() - 1));
     // A list with an edit field keeps what was typed; adding items selects nothing.
     if (combo_->isEditable()) {
       combo_->setCurrentIndex(-1);
@@ -407,7 +446,21 @@ class ComboControl : public Control, public TextControl, public ListControl {
   }
 
  private:
+  // The closed box grows to the right until `item` fits beside its arrow.
+  void FitItem(const QString& item) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo_);
+    option.editable = combo_->isEditable();
+    option.frame = combo_->hasFrame();
+    const QRect field = combo_->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                        QStyle::SC_ComboBoxEditField, combo_);
+    // The label is drawn one pixel in from either side of the field.
+    const int missing = combo_->fontMetrics().horizontalAdvance(item) + 2 - field.width();
+    if (missing > 0) combo_->resize(combo_->width() + missing, combo_->height());
+  }
+
   QComboBox* combo_;
+  int template_width_ = 0;
   std::function<void(int, ControlEvent)> notify_;
   int id_ = -1;
 };
@@ -422,11 +475,17 @@ class PaintArea : public QWidget {
   std::function<void(WindowPainter&)> paint;
   std::function<void(int, int)> click;
   QPixmap pixmap;
+  bool scale_pixmap = false;  // into the whole area, instead of at its own size
 
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
-    if (!pixmap.isNull()) painter.drawPixmap(0, 0, pixmap);
+    if (scale_pixmap && !pixmap.isNull()) {
+      painter.setRenderHint(QPainter::SmoothPixmapTransform);
+      painter.drawPixmap(rect(), pixmap);
+    } else if (!pixmap.isNull()) {
+      painter.drawPixmap(0, 0, pixmap);
+    }
     if (!paint) return;
     WindowPainter window_painter(painter);
     paint(window_painter);
@@ -446,7 +505,13 @@ class PaintAreaControl : public Control, public PaintControl {
     const QRect rect = PixelRect(row, context.units);
     if (row.kind == "bitmap") {
       area_->pixmap = ResourcePixmap("bitmaps/" + row.text + ".bmp");
-      area_->setGeometry(rect.x(), rect.y(), area_->pixmap.width(), area_->pixmap.height());
+      // A bitmap control takes its bitmap's size, unless the template fits the bitmap to it.
+      area_->scale_pixmap = row.Has("realsizecontrol");
+      if (area_->scale_pixmap) {
+        area_->setGeometry(rect);
+      } else {
+        area_->setGeometry(rect.x(), rect.y(), area_->pixmap.width(), area_->pixmap.height());
+      }
     } else {
       area_->setGeometry(rect);
     }
@@ -530,12 +595,26 @@ class ReportListControl : public Control, public ReportControl {
       : Control(row.kind, new QTreeWidget(context.parent)),
         list_(static_cast<QTreeWidget*>(widget())) {
     list_->setRootIsDecorated(false);
+    // Columns keep the widths their owner gives them; the last one does not fill the rest.
+    list_->header()->setStretchLastSection(false);
     list_->setHeaderLabels({});
     list_->setSelectionBehavior(row.Has("fullrowselect") ? QAbstractItemView::SelectRows
                                                          : QAbstractItemView::SelectItems);
     if (row.Has("gridlines")) {
-      list_->setStyleSheet(QStringLiteral("QTreeView::item { border: 1px solid palette(mid); }"));
+      // A style sheet rule for items takes their drawing over from the style, the selected
+      // state included, so that state needs its colours spelled out too.
+      list_->setStyleSheet(
+          QStringLiteral("QTreeView::item { border: 0px; border-right: 1px solid palette(mid);"
+                         " border-bottom: 1px solid palette(mid); }"
+                         "QTreeView::item:selected { background: palette(highlight);"
+                         " color: palette(highlighted-text); }"));
     }
+    // The selection keeps its colours when the window is not the active one.
+    QPalette palette = list_->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+      palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    }
+    list_->setPalette(palette);
     if (row.Has("noheaderclick")) {
       list_->header()->setSectionsClickable(false);
       list_->header()->setSectionResizeMode(QHeaderView::Fixed);
@@ -545,21 +624,30 @@ class ReportListControl : public Control, public ReportControl {
   void InsertColumn(int column, const std::string& heading, int width) override {
     if (column < 0) return;
     if (list_->columnCount() <= column) list_->setColumnCount(column + 1);
+    if (static_cast<int>(widths_.size()) <= column) widths_.resize(column + 1, 0);
+    widths_[column] = width;
     list_->headerItem()->setText(column, ToQt(heading));
-    list_->setColumnWidth(column, width);
+    Fit(column);
   }
-  void DeleteAllItems() override { list_->clear(); }
+  void DeleteAllItems() override {
+    list_->clear();
+    for (int column = 0; column < list_->columnCount(); ++column) Fit(column);
+  }
   int InsertItem(int row, const std::string& text) override {
     const int count = list_->topLevelItemCount();
     const int at = row < 0 || row > count ? count : row;
     auto* item = new QTreeWidgetItem();
     item->setText(0, ToQt(text));
     list_->insertTopLevelItem(at, item);
+    Fit(0);
     return at;
   }
   void SetItemText(int row, int column, const std::string& text) override {
     if (column < 0 || column >= list_->columnCount()) return;
-    if (QTreeWidgetItem* item = list_->topLevelItem(row)) item->setText(column, ToQt(text));
+    if (QTreeWidgetItem* item = list_->topLevelItem(row)) {
+      item->setText(column, ToQt(text));
+      Fit(column);
+    }
   }
   std::string ItemText(int row, int column) const override {
     if (column < 0 || column >= list_->columnCount()) return std::string();
@@ -576,7 +664,25 @@ class ReportListControl : public Control, public ReportControl {
   }
 
  private:
+  // A column is as wide as its owner asked, or wider where its heading or a cell needs it.
+  void Fit(int column) {
+    const int asked = column < static_cast<int>(widths_.size()) ? widths_[column] : 0;
+    QHeaderView* header = list_->header();
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.section = column;
+    option.rect = QRect(0, 0, std::max(asked, 1000), header->height());
+    const int margins =
+        option.rect.width() -
+        header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header).width();
+    const int heading =
+        header->fontMetrics().horizontalAdvance(list_->headerItem()->text(column)) + margins;
+    const int cells = static_cast<QAbstractItemView*>(list_)->sizeHintForColumn(column);
+    list_->setColumnWidth(column, std::max({asked, heading, cells}));
+  }
+
   QTreeWidget* list_;
+  std::vector<int> widths_;  // as the owner asked
 };
 
 template <typename T>
@@ -598,7 +704,7 @@ const ControlKind kKinds[] = {
     {"droplist", {}, Build<ComboControl>},
     {"combo", {}, Build<ComboControl>},
     {"frame", {"sunken"}, Build<PaintAreaControl>},
-    {"bitmap", {}, Build<PaintAreaControl>},
+    {"bitmap", {"realsizecontrol"}, Build<PaintAreaControl>},
     {"icon", {}, Build<IconControl>},
     {"progress", {}, Build<ProgressControl>},
     {"trackbar", {"vertical", "notick"}, Build<SliderControl>},

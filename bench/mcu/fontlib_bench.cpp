@@ -2,25 +2,14 @@
 // the first record drawn to the file renamed into place.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <string>
 
+#include "bench/BenchApplication.h"
 #include "tools/mcu/CGlyphCanvas.h"
 #include "tools/mcu/fontlib.h"
 
 namespace {
-
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "quorkit_bench";
-  static char* argv[] = {name, nullptr};
-  static QGuiApplication* application = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QGuiApplication(argc, argv);
-  }();
-  (void)application;
-}
 
 winsys::FontDescription Face(const char* face) {
   if (std::string(face) == "宋体") return InitialGlyphFont();
