@@ -293,8 +293,9 @@ constexpr char kJsonText[] =
     "model also \"model\" (its name); checksum --list \"kinds\" and \"models\" (\"name\", "
     "\"aliases\", \"width\", \"poly\", \"init\", \"refin\", \"refout\", \"xorout\", "
     "\"check\"); glyph \"width\" and \"height\" (the matrix), \"bytes\" (every byte in "
-    "order) and \"characters\" (per character its \"code\", the header's two bytes, and its "
-    "\"bytes\"); hex2bin \"start\" and \"size\"; fontlib \"path\" and \"size\"; modbus "
+    "order) and \"characters\" (per character \"character\", its \"code\" as the header's "
+    "two bytes, and its \"bytes\"); hex2bin \"start\" and \"size\"; fontlib \"path\" and \"size\"; "
+    "modbus "
     "and storage to-code \"bytes\"; storage to-value \"value\"; dechex \"numbers\"; ntc "
     "\"entries\"; eseries \"pairs\" ([R1, R2] in ohms); timer \"overflow_value\", "
     "\"overflow_count\", \"delay_ms\", \"error_ms\", \"count_frequency_hz\", "
@@ -1070,7 +1071,7 @@ int RunFontLibrary(const std::vector<std::string>& args) {
 }
 
 // The numbers of a glyph code text, for --json: the matrix size, every byte in order, and
-// per character its code (the header's two bytes) and its bytes.
+// per character the character, its code (the header's two bytes) and its bytes.
 JsonFields GlyphFields(const std::string& code, const mcu::GlyphSampler& sampler) {
   const auto hex_byte = [](const std::string& text, size_t at) {
     return static_cast<uint8_t>(std::stoul(text.substr(at, 2), nullptr, 16));
@@ -1078,10 +1079,11 @@ JsonFields GlyphFields(const std::string& code, const mcu::GlyphSampler& sampler
   std::vector<uint8_t> all;
   std::vector<std::string> characters;
   std::vector<uint8_t> header, bytes;
+  std::string character;
   const auto close_character = [&] {
     if (header.empty()) return;
-    characters.push_back("{\"code\": " + BytesJson(header) + ", \"bytes\": " + BytesJson(bytes) +
-                         "}");
+    characters.push_back("{\"character\": " + JsonString(character) + ", \"code\": " +
+                         BytesJson(header) + ", \"bytes\": " + BytesJson(bytes) + "}");
     header.clear();
     bytes.clear();
   };
@@ -1096,6 +1098,7 @@ JsonFields GlyphFields(const std::string& code, const mcu::GlyphSampler& sampler
       close_character();
       const size_t at = line.size() - 10;
       header = {hex_byte(line, at + 2), hex_byte(line, at + 7)};
+      character = line.substr(2, at - 3);
     }
   }
   close_character();
