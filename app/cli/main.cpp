@@ -128,7 +128,7 @@ const std::vector<CommandHelp>& Commands() {
          "The hex bytes (at most 1023 for the nine kinds); - reads them from standard input."},
         {"--file PATH",
          "The bytes of the file PATH (- for standard input, a pipe or a device too): a CRC "
-         "model reads any number in pieces, an empty file included; the nine kinds take 1 byte "
+         "model takes any number of bytes, an empty file included; the nine kinds take 1 byte "
          "to 64 MiB."},
         {"--list",
          "Lists the nine kinds, one a line, then every CRC model: its name, then its aliases."}}},
@@ -309,8 +309,8 @@ constexpr char kDescription[] =
     "The results of QuorKit's tools for build scripts, computed exactly as the tool windows "
     "compute them. Input and output are UTF-8 (text that is not UTF-8 is refused); results go "
     "to standard output with line feeds and no blanks at line ends; a refusal is one line on "
-    "standard error, \"quorkit-cli: COMMAND: message\". Standard input (-) is read up to "
-    "64 KiB. Every "
+    "standard error, \"quorkit-cli: COMMAND: message\". Text from standard input (-) is "
+    "read up to 64 KiB; checksum --file - and hex2bin - read their own limits. Every "
     "command takes --help. A file is written under a temporary name beside it and renamed "
     "over it only once complete.";
 
