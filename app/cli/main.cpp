@@ -1,6 +1,8 @@
 // quorkit-cli: the tools' results for build scripts, computed by the same cores as the
 // windows. Results go to standard output, messages to standard error; exit status 0 on
 // success, 1 when the input is refused, 2 for a usage error.
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <QFontDatabase>
@@ -11,6 +13,8 @@
 #include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <csetjmp>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +31,7 @@
 #include "app/cli/numbers.h"
 #include "base/fileio.h"
 #include "base/format.h"
+#include "base/json.h"
 #include "base/text.h"
 #include "tools/circuit/eseries.h"
 #include "tools/circuit/findres.h"
@@ -36,6 +41,7 @@
 #include "tools/mcu/glyph.h"
 #include "tools/mcu/timer.h"
 #include "tools/protocol/checksum.h"
+#include "tools/protocol/crcmodels.h"
 #include "tools/protocol/dechex.h"
 #include "tools/protocol/hexbytes.h"
 #include "tools/protocol/ihexfile.h"
@@ -96,7 +102,9 @@ const std::vector<CommandHelp>& Commands() {
        "at the lowest data address, gaps filled with --fill, at most 64 MiB. OUT is used exactly "
        "as given and replaced only once the image is complete. Prints the image's start address "
        "and size (\"0x%08X %d\"). A file the converter refuses leaves OUT untouched.",
-       {{"IN", "The Intel HEX file; - reads standard input."},
+       {{"IN",
+         "The Intel HEX file; - reads standard input. A file or a stream (a pipe, /dev/stdin, "
+         "<(...)) is read once, line by line."},
         {"OUT",
          "The binary image to write; - writes it to standard output (nothing else is "
          "printed then)."},
@@ -107,15 +115,23 @@ const std::vector<CommandHelp>& Commands() {
        {"checksum KIND TEXT", "checksum KIND --file PATH", "checksum --list"},
        "checksum or CRC of bytes",
        "Prints the checksum generator's result for the bytes of TEXT, written as pairs of hex "
-       "digits separated by blanks, tabs, commas or line breaks (\"01 03 00 00\"; at most 1023 "
-       "bytes; any other character or a lone digit is refused), or for the bytes of a file.",
+       "digits separated by blanks, tabs, commas or line breaks (\"01 03 00 00\"; any other "
+       "character or a lone digit is refused), or for the bytes of a file. KIND is one of the "
+       "checksum generator's nine kinds, or any CRC of the public catalogue of parametrised "
+       "CRC algorithms by its name or an alias in any case (CRC-32, crc-16/arc, MODBUS), "
+       "printed as 0x and its hex digits (\"0xCBF43926\").",
        {{"KIND",
          "sum8, sum8-complement, sum16, sum16-complement, telecom, crc8-maxim, crc16-modbus, "
          "crc16-mcrf4xx or crc16-xmodem. telecom takes a whole frame starting with 7E and "
          "prints the four checksum characters and the closing 0D as hex bytes."},
-        {"TEXT", "The hex bytes; - reads them from standard input."},
-        {"--file PATH", "The bytes of the file PATH (- for standard input), any number."},
-        {"--list", "Lists the kinds."}}},
+        {"TEXT",
+         "The hex bytes (at most 1023 for the nine kinds); - reads them from standard input."},
+        {"--file PATH",
+         "The bytes of the file PATH (- for standard input, a pipe or a device too): a CRC "
+         "model takes any number of bytes, an empty file included; the nine kinds take 1 byte "
+         "to 64 MiB."},
+        {"--list",
+         "Lists the nine kinds, one a line, then every CRC model: its name, then its aliases."}}},
       {"modbus",
        {"modbus read ADDR FUNC START COUNT", "modbus write ADDR FUNC START COUNT DATA"},
        "Modbus RTU request frames",
@@ -276,8 +292,13 @@ constexpr char kExitStatusText[] =
 
 constexpr char kJsonText[] =
     "--json (any command) prints one JSON object: \"text\" holds the plain result without "
-    "its final line feed; further fields: checksum \"value\" and \"width\" (bits), --list "
-    "\"kinds\"; hex2bin \"start\" and \"size\"; fontlib \"path\" and \"size\"; modbus "
+    "its final line feed; further fields: checksum \"value\" and \"width\" (bits), for a CRC "
+    "model also \"model\" (its name); checksum --list \"kinds\" and \"models\" (\"name\", "
+    "\"aliases\", \"width\", \"poly\", \"init\", \"refin\", \"refout\", \"xorout\", "
+    "\"check\"); glyph \"width\" and \"height\" (the matrix), \"bytes\" (every byte in "
+    "order) and \"characters\" (per character \"character\", its \"code\" as the header's "
+    "two bytes, and its \"bytes\"); hex2bin \"start\" and \"size\"; fontlib \"path\" and \"size\"; "
+    "modbus "
     "and storage to-code \"bytes\"; storage to-value \"value\"; dechex \"numbers\"; ntc "
     "\"entries\"; eseries \"pairs\" ([R1, R2] in ohms); timer \"overflow_value\", "
     "\"overflow_count\", \"delay_ms\", \"error_ms\", \"count_frequency_hz\", "
@@ -288,8 +309,8 @@ constexpr char kDescription[] =
     "The results of QuorKit's tools for build scripts, computed exactly as the tool windows "
     "compute them. Input and output are UTF-8 (text that is not UTF-8 is refused); results go "
     "to standard output with line feeds and no blanks at line ends; a refusal is one line on "
-    "standard error, \"quorkit-cli: COMMAND: message\". Standard input (-) is read up to "
-    "64 KiB. Every "
+    "standard error, \"quorkit-cli: COMMAND: message\". Text from standard input (-) is "
+    "read up to 64 KiB; checksum --file - and hex2bin - read their own limits. Every "
     "command takes --help. A file is written under a temporary name beside it and renamed "
     "over it only once complete.";
 
@@ -370,28 +391,7 @@ std::string g_command;
 // --json: one JSON object instead of the plain result.
 bool g_json = false;
 
-// A JSON string literal of UTF-8 text.
-std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (const char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += ch;
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c < 0x20) {
-      out += base::Format("\\u%04x", c);
-    } else {
-      out += ch;
-    }
-  }
-  return out + "\"";
-}
+using base::JsonString;
 
 std::string JsonNumber(double value) {
   return base::Format("%.17g", value);
@@ -462,44 +462,8 @@ struct UsageError {
 // Text that is not UTF-8 is refused before any tool reads it.
 struct NotUtf8 {};
 
-bool IsUtf8(const std::string& text) {
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    int extra = 0;
-    unsigned code = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if (c >= 0xC2 && c <= 0xDF) {
-      extra = 1;
-      code = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      extra = 2;
-      code = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      extra = 3;
-      code = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + extra >= text.size()) return false;
-    for (int k = 1; k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      code = (code << 6) | (next & 0x3F);
-    }
-    const unsigned lowest[] = {0, 0x80, 0x800, 0x10000};
-    if (code < lowest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-      return false;
-    }
-    i += extra + 1;
-  }
-  return true;
-}
-
 const std::string& Utf8(const std::string& text) {
-  if (!IsUtf8(text)) throw NotUtf8{};
+  if (!base::IsUtf8(text)) throw NotUtf8{};
   return text;
 }
 
@@ -680,46 +644,6 @@ uint64_t AddressArgument(const std::string& name, const std::string& text) {
   return value;
 }
 
-// A HEX file too large for any image it could give.
-constexpr uint64_t kHexStreamCap = 1024ull * 1024 * 1024;
-
-// The HEX input as a file the reader can pass over twice: a regular file as it is, a
-// stream ("-", a pipe, /dev/stdin) copied into an unnamed temporary file first.
-base::InputFile OpenHexInput(const std::string& path) {
-  base::InputFile in = path == "-" ? base::InputFile::FromDescriptor(0, false)
-                                   : base::OpenInput(path, base::InputKind::kStreamsToo);
-  if (!in.ok()) throw Refusal{"IN " + base::FileErrorMessage(path, in.error())};
-  if (in.regular()) return in;
-  std::FILE* copy = std::tmpfile();
-  if (copy == nullptr) throw Refusal{"IN " + base::FileErrorMessage(path, errno)};
-  std::vector<char> chunk(64 * 1024);
-  uint64_t total = 0;
-  for (;;) {
-    const ssize_t got = read(in.fd(), chunk.data(), chunk.size());
-    if (got < 0 && errno == EINTR) continue;
-    if (got < 0 || (got > 0 && std::fwrite(chunk.data(), 1, got, copy) != size_t(got))) {
-      const int error = errno;
-      std::fclose(copy);
-      throw Refusal{"IN " + base::FileErrorMessage(path, error)};
-    }
-    if (got == 0) break;
-    total += got;
-    if (total > kHexStreamCap) {
-      std::fclose(copy);
-      throw Refusal{base::Format("IN %s holds more than %llu bytes", path.c_str(),
-                                 static_cast<unsigned long long>(kHexStreamCap))};
-    }
-  }
-  const int fd = std::fflush(copy) == 0 ? dup(fileno(copy)) : -1;
-  const int error = errno;
-  std::fclose(copy);
-  if (fd < 0 || lseek(fd, 0, SEEK_SET) != 0) {
-    if (fd >= 0) close(fd);
-    throw Refusal{"IN " + base::FileErrorMessage(path, error)};
-  }
-  return base::InputFile::FromDescriptor(fd, true);
-}
-
 int RunHexToBin(const std::vector<std::string>& args) {
   const Arguments arguments(args, {"--fill", "--start", "--end"}, {}, {0, 1});
   arguments.ExpectCount(2);
@@ -736,25 +660,22 @@ int RunHexToBin(const std::vector<std::string>& args) {
   if (const auto text = arguments.Value("--start")) crop_start = AddressArgument("--start", *text);
   if (const auto text = arguments.Value("--end")) crop_end = AddressArgument("--end", *text);
 
-  // Measured, then loaded into an image filled with the fill byte, so that only the gaps
-  // keep it.
+  // One pass over IN, a file or a stream alike: the image comes with its gaps filled.
+  base::InputFile in = in_path == "-" ? base::InputFile::FromDescriptor(0, false)
+                                      : base::OpenInput(in_path, base::InputKind::kStreamsToo);
+  if (!in.ok()) return Refuse("IN " + base::FileErrorMessage(in_path, in.error()));
   CIHexFile reader;
-  reader.Attach(OpenHexInput(in_path));
-  const int64_t span = reader.MeasureImage();
-  if (span < 0) return Refuse(reader.error_text());
-  if (!reader.has_data()) return Refuse(protocol::kHexNoDataText);
-  if (static_cast<uint64_t>(span) > protocol::kMaxHexImageSpan) {
-    return Refuse(protocol::kHexTooLargeText);
+  CIHexFile::Conversion conversion = reader.ReadForConversion(in, in_path, fill);
+  if (conversion.input_error != 0) {
+    return Refuse("IN " + base::FileErrorMessage(in_path, conversion.input_error));
   }
-  if (!reader.Rewind()) return Refuse("IN " + base::FileErrorMessage(in_path, errno));
-  std::vector<uint8_t> image(static_cast<size_t>(span), fill);
-  if (reader.LoadImage(image.data(), span) < 0) return Refuse(reader.error_text());
-  reader.Close();
+  if (!conversion.ok) return Refuse(conversion.text);
+  std::vector<uint8_t> image = std::move(conversion.image);
 
   // --start and --end crop the image to [start, end) or extend it with the fill byte.
-  uint64_t start = reader.base_address();
+  uint64_t start = conversion.start;
   if (crop_start || crop_end) {
-    const uint64_t data_start = reader.base_address();
+    const uint64_t data_start = conversion.start;
     const uint64_t data_end = data_start + image.size();
     const uint64_t from = crop_start.value_or(data_start);
     const uint64_t to = crop_end.value_or(data_end);
@@ -842,10 +763,95 @@ std::vector<uint8_t> FileBytes(const std::string& path, size_t cap) {
   return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }
 
+// --list: the nine kinds, then every catalogue model as its name and its aliases.
 std::string ChecksumListText() {
   std::string out;
   for (const std::string& kind : kChecksumKinds) out += kind + "\n";
+  for (const protocol::CrcModel& model : protocol::CrcCatalogue()) {
+    out += model.name;
+    for (const char* alias : model.aliases) out += std::string(" ") + alias;
+    out += "\n";
+  }
   return out;
+}
+
+std::string CrcModelJson(const protocol::CrcModel& model) {
+  const auto flag = [](bool on) { return std::string(on ? "true" : "false"); };
+  std::vector<std::string> aliases(model.aliases.begin(), model.aliases.end());
+  return "{\"name\": " + JsonString(model.name) +
+         ", \"aliases\": " + JsonArray(aliases, JsonString) +
+         ", \"width\": " + std::to_string(model.width) +
+         ", \"poly\": " + std::to_string(model.poly) + ", \"init\": " + std::to_string(model.init) +
+         ", \"refin\": " + flag(model.refin) + ", \"refout\": " + flag(model.refout) +
+         ", \"xorout\": " + std::to_string(model.xorout) +
+         ", \"check\": " + std::to_string(model.check) + "}";
+}
+
+// The pieces a stream is read in for a catalogue CRC, and the windows a regular file is
+// mapped in: large enough that the reads cost next to nothing beside the CRC itself.
+constexpr size_t kCrcPiece = size_t{1} << 20;
+constexpr size_t kCrcWindow = size_t{64} << 20;
+
+// Where a SIGBUS (a mapped file shrunk by another process) resumes.
+sigjmp_buf g_bus_jump;
+
+void OnBusError(int) {
+  siglongjmp(g_bus_jump, 1);
+}
+
+// The CRC of the first `size` bytes of the regular file `fd`, mapped a window at a time (no
+// copy, as reading would make). Returns the bytes done: fewer when a window cannot be mapped,
+// so that reading goes on from there. Throws a Refusal when the file shrinks meanwhile.
+uint64_t MappedCrc(int fd, uint64_t size, protocol::CrcEngine& engine, const std::string& path) {
+  struct sigaction bus {};
+  struct sigaction previous {};
+  bus.sa_handler = OnBusError;
+  sigemptyset(&bus.sa_mask);
+  sigaction(SIGBUS, &bus, &previous);
+  void* volatile window = MAP_FAILED;
+  volatile size_t length = 0;
+  volatile uint64_t done = 0;
+  const bool shrank = sigsetjmp(g_bus_jump, 1) != 0;
+  if (!shrank) {
+    while (done < size) {
+      length = static_cast<size_t>(std::min<uint64_t>(kCrcWindow, size - done));
+      window = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd,
+                    static_cast<off_t>(done));
+      if (window == MAP_FAILED) break;
+      engine.Update(window, length);
+      munmap(window, length);
+      window = MAP_FAILED;
+      done = done + length;
+    }
+  }
+  if (window != MAP_FAILED) munmap(window, length);
+  sigaction(SIGBUS, &previous, nullptr);
+  if (shrank) throw Refusal{"--file " + path + " shrank while it was read"};
+  return done;
+}
+
+// A catalogue CRC of --file PATH ("-": standard input): any size, a regular file mapped, a
+// stream read in pieces.
+uint64_t StreamedCrc(const protocol::CrcModel& model, const std::string& path) {
+  base::InputFile in = path == "-" ? base::InputFile::FromDescriptor(0, false)
+                                   : base::OpenInput(path, base::InputKind::kStreamsToo);
+  if (!in.ok()) throw Refusal{"--file " + base::FileErrorMessage(path, in.error())};
+  const auto engine = std::make_unique<protocol::CrcEngine>(model);
+  if (in.regular() && in.size() > 0) {
+    // What could not be mapped, and whatever was appended since the open, is read.
+    const uint64_t done = MappedCrc(in.fd(), in.size(), *engine, path);
+    if (lseek(in.fd(), static_cast<off_t>(done), SEEK_SET) < 0) {
+      throw Refusal{"--file " + base::FileErrorMessage(path, errno)};
+    }
+  }
+  const std::unique_ptr<uint8_t[]> piece(new uint8_t[kCrcPiece]);
+  for (;;) {
+    const long got = in.Read(piece.get(), kCrcPiece);
+    if (got < 0) throw Refusal{"--file " + base::FileErrorMessage(path, errno)};
+    if (got == 0) break;
+    engine->Update(piece.get(), static_cast<size_t>(got));
+  }
+  return engine->Value();
 }
 
 int RunChecksum(const std::vector<std::string>& args) {
@@ -854,13 +860,38 @@ int RunChecksum(const std::vector<std::string>& args) {
     if (arguments.Value("--file")) throw UsageError{"--list takes no --file"};
     arguments.ExpectCount(0);
     std::vector<std::string> names = kChecksumKinds;
-    PrintResult(ChecksumListText(), {{"kinds", JsonArray(names, JsonString)}});
+    PrintResult(ChecksumListText(),
+                {{"kinds", JsonArray(names, JsonString)},
+                 {"models", JsonArray(protocol::CrcCatalogue(), CrcModelJson)}});
     return kOk;
   }
   const auto file = arguments.Value("--file");
   arguments.ExpectCount(file ? 1 : 2);
-  const int kind = IndexOf(arguments.positionals()[0], kChecksumKinds);
-  if (kind < 0) throw UsageError{"unknown checksum kind " + arguments.positionals()[0]};
+  const std::string& name = arguments.positionals()[0];
+  const int kind = IndexOf(name, kChecksumKinds);
+  const protocol::CrcModel* model = kind < 0 ? protocol::FindCrcModel(name) : nullptr;
+  if (kind < 0 && model == nullptr) {
+    return Refuse("KIND " + name +
+                  " is neither a checksum kind nor a CRC model: 'quorkit-cli checksum --list' "
+                  "lists them");
+  }
+  if (model != nullptr) {
+    uint64_t value = 0;
+    if (file) {
+      value = StreamedCrc(*model, *file);
+    } else {
+      const cli::HexBytesResult read =
+          cli::ReadHexBytesStrictly(TextArgument(arguments.positionals()[1]), SIZE_MAX);
+      if (const auto* message = std::get_if<std::string>(&read)) return Refuse("TEXT " + *message);
+      const std::vector<uint8_t>& bytes = std::get<std::vector<uint8_t>>(read);
+      if (bytes.empty()) return Refuse("TEXT holds no hex byte");
+      value = protocol::ComputeCrc(*model, bytes.data(), bytes.size());
+    }
+    PrintResult(protocol::FormatCrcValue(*model, value), {{"value", std::to_string(value)},
+                                                          {"width", std::to_string(model->width)},
+                                                          {"model", JsonString(model->name)}});
+    return kOk;
+  }
   std::vector<uint8_t> bytes;
   if (file) {
     bytes = FileBytes(*file, kChecksumFileCap);
@@ -1046,44 +1077,20 @@ void CheckFontInstalled(const GlyphSettings& settings) {
                 (closest.empty() ? std::string() : "; closest: " + closest)};
 }
 
-// The library written to a private file first, then put in place through the one writer.
+// The library written straight to OUT through the one writer: OUT is opened (and so
+// checked) before the long generation, and replaced only once complete.
 int WriteLibrary(mcu::FontLibrary library, mcu::GlyphSampler& sampler, const std::string& out) {
-  // OUT is checked before the long generation.
-  {
-    base::OutputFile probe;
-    if (const int error = probe.Open(out))
-      return Refuse("OUT " + base::FileErrorMessage(out, error));
-    probe.Abandon();
-  }
-  const char* tmpdir = std::getenv("TMPDIR");
-  std::string pattern = std::string(tmpdir && *tmpdir ? tmpdir : "/tmp") + "/quorkit-cli.XXXXXX";
-  std::vector<char> name(pattern.begin(), pattern.end());
-  name.push_back('\0');
-  if (mkdtemp(name.data()) == nullptr) return Refuse(base::FileErrorMessage(pattern, errno));
-  const std::string dir = name.data();
-  const std::string scratch = dir + "/library";
-  const auto cleanup = [&] {
-    unlink(scratch.c_str());
-    rmdir(dir.c_str());
-  };
   mcu::LibraryFile file;
-  std::string error;
-  bool ok = file.Open(scratch, &error);
-  ok = ok && mcu::WriteFontLibrary(library, sampler, file);
-  ok = file.Commit(&error) && ok;
-  if (!ok) {
-    cleanup();
-    return Refuse(error);
+  std::string window_text;  // the window's wording; the command line names OUT and errno
+  if (!file.Open(out, &window_text))
+    return Refuse("OUT " + base::FileErrorMessage(out, file.error()));
+  // A failed write is not committed: the file is dropped with `file`, OUT left as it was.
+  if (!mcu::WriteFontLibrary(library, sampler, file) || !file.Commit(&window_text)) {
+    return Refuse("OUT " + base::FileErrorMessage(out, file.error() != 0 ? file.error() : EIO));
   }
-  base::InputFile in = base::OpenInput(scratch, base::InputKind::kRegularOnly);
-  std::string bytes;
-  const int read_error = in.ok() ? base::ReadAll(in, SIZE_MAX - 1, &bytes) : in.error();
-  cleanup();
-  if (read_error != 0) return Refuse(base::FileErrorMessage(scratch, read_error));
-  if (const int write_error = base::WriteWholeFile(out, bytes)) {
-    return Refuse("OUT " + base::FileErrorMessage(out, write_error));
+  if (g_json) {
+    PrintResult("", {{"path", JsonString(out)}, {"size", std::to_string(file.written())}});
   }
-  if (g_json) PrintResult("", {{"path", JsonString(out)}, {"size", std::to_string(bytes.size())}});
   return kOk;
 }
 
@@ -1112,6 +1119,45 @@ int RunFontLibrary(const std::vector<std::string>& args) {
   return WriteLibrary(libraries[kind], sampler, out);
 }
 
+// The numbers of a glyph code text, for --json: the matrix size, every byte in order, and
+// per character the character, its code (the header's two bytes) and its bytes.
+JsonFields GlyphFields(const std::string& code, const mcu::GlyphSampler& sampler) {
+  const auto hex_byte = [](const std::string& text, size_t at) {
+    return static_cast<uint8_t>(std::stoul(text.substr(at, 2), nullptr, 16));
+  };
+  std::vector<uint8_t> all;
+  std::vector<std::string> characters;
+  std::vector<uint8_t> header, bytes;
+  std::string character;
+  const auto close_character = [&] {
+    if (header.empty()) return;
+    characters.push_back("{\"character\": " + JsonString(character) + ", \"code\": " +
+                         BytesJson(header) + ", \"bytes\": " + BytesJson(bytes) + "}");
+    header.clear();
+    bytes.clear();
+  };
+  // Lines end in CR LF; a byte line is "0xHH," pieces, a header "//C 0xHH,0xHH,".
+  for (const std::string& line : base::Split(code, "\r\n")) {
+    if (line.rfind("0x", 0) == 0) {
+      for (size_t at = 0; at + 5 <= line.size(); at += 5) {
+        bytes.push_back(hex_byte(line, at + 2));
+        all.push_back(bytes.back());
+      }
+    } else if (line.rfind("//", 0) == 0 && line.size() >= 12) {
+      close_character();
+      const size_t at = line.size() - 10;
+      header = {hex_byte(line, at + 2), hex_byte(line, at + 7)};
+      character = line.substr(2, at - 3);
+    }
+  }
+  close_character();
+  const mcu::Region& region = sampler.region();
+  return {{"width", std::to_string(region.Width())},
+          {"height", std::to_string(region.Height())},
+          {"bytes", BytesJson(all)},
+          {"characters", JsonArray(characters, [](const std::string& item) { return item; })}};
+}
+
 int RunGlyph(const std::vector<std::string>& args) {
   const Arguments arguments(args, kGlyphValued, {"--reverse"});
   arguments.ExpectCount(1);
@@ -1126,7 +1172,8 @@ int RunGlyph(const std::vector<std::string>& args) {
   CGlyphCanvas canvas;
   mcu::GlyphSampler sampler(canvas);
   ApplyGlyphSettings(settings, canvas, sampler);
-  PrintResult(sampler.CodeText(text, arguments.Flag("--reverse")));
+  const std::string code = sampler.CodeText(text, arguments.Flag("--reverse"));
+  PrintResult(code, GlyphFields(code, sampler));
   return kOk;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/json.h"
 #include "winsys/Prompt.h"
 
 class CQuorDlg;
@@ -15,8 +16,8 @@ class Dialog;
 
 namespace drive {
 
-// JSON string literal of UTF-8 text ("\r\n" and trailing blanks kept exactly).
-std::string JsonString(const std::string& text);
+// Error lines echo raw input: bytes that are not UTF-8 become U+FFFD there.
+using base::JsonString;
 
 class Console : public QObject {
  public:

@@ -29,6 +29,28 @@ done
 check file.bin piped.bin "stdin to stdout"
 objcopy -I ihex -O binary --gap-fill 0xFF "$hex/multiseg.hex" objcopy.bin
 check objcopy.bin piped.bin "objcopy"
+# A pipe and a FIFO with --fill, --start and --end: the same image and line as from the
+# file, and srec_cat's image.
+"$cli" hex2bin "$hex/offset.hex" file-fill.bin --fill 00 --start 0x10000 --end 0x10200 > file-fill.txt
+cat "$hex/offset.hex" | "$cli" hex2bin - pipe-fill.bin --fill 00 --start 0x10000 --end 0x10200 > pipe-fill.txt
+check file-fill.bin pipe-fill.bin "pipe with fill"
+check file-fill.txt pipe-fill.txt "pipe with fill: printed start and size"
+[ "$(cat pipe-fill.txt)" = "0x00010000 512" ] || { echo "pipe with fill: $(cat pipe-fill.txt)"; fail=1; }
+srec_cat "$hex/offset.hex" -intel -fill 0x00 0x10000 0x10200 -crop 0x10000 0x10200 \
+  -offset -0x10000 -o peer-fill.bin -binary
+check peer-fill.bin pipe-fill.bin "pipe with fill: srec_cat"
+mkfifo fifo.hex
+cat "$hex/multiseg.hex" > fifo.hex &
+writer=$!
+"$cli" hex2bin fifo.hex fifo-fill.bin --fill 5A > /dev/null
+# A run that never opened the FIFO must not leave the writer waiting for ever.
+kill $writer 2>/dev/null
+wait $writer
+srec_cat "$hex/multiseg.hex" -intel -fill 0x5A 0x08000000 0x08010004 -offset -0x08000000 \
+  -o peer-fifo.bin -binary
+check peer-fifo.bin fifo-fill.bin "FIFO with fill: srec_cat"
+"$cli" hex2bin - - --fill 5A < "$hex/multiseg.hex" > stdin-fill.bin
+check peer-fifo.bin stdin-fill.bin "standard input with fill"
 # OUT a symbolic link: the link stays, its target gets the image.
 : > target.bin && ln -s target.bin link.bin
 "$cli" hex2bin "$hex/simple.hex" link.bin > /dev/null

@@ -346,12 +346,15 @@ std::string FileErrorText(int error_number, const std::string& path) {
 
 bool LibraryFile::Open(const std::string& path, std::string* error) {
   const int failure = file_.Open(path);
+  error_ = failure;
+  written_ = 0;
   if (failure != 0) *error = FileErrorText(failure, path);
   return failure == 0;
 }
 
 bool LibraryFile::Commit(std::string* error) {
   const int failure = file_.Commit();
+  error_ = failure;
   if (failure != 0) *error = FileErrorText(failure, file_.path());
   return failure == 0;
 }

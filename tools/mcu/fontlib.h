@@ -37,12 +37,23 @@ class LibraryFile {
  public:
   // false with the error text in `error` when the file cannot be written.
   bool Open(const std::string& path, std::string* error);
-  bool Write(const void* data, size_t size) { return file_.Write(data, size) == 0; }
+  bool Write(const void* data, size_t size) {
+    error_ = file_.Write(data, size);
+    if (error_ == 0) written_ += size;
+    return error_ == 0;
+  }
   // Puts the file in place; false with the error text otherwise (nothing is left behind).
   bool Commit(std::string* error);
 
+  // errno of the last failure, 0 when none; for callers that word their own messages.
+  int error() const { return error_; }
+  // Bytes written so far.
+  uint64_t written() const { return written_; }
+
  private:
   base::OutputFile file_;
+  int error_ = 0;
+  uint64_t written_ = 0;
 };
 
 // Produces the records of `library` in their order into `file`, sampling with `sampler`

@@ -75,14 +75,15 @@ std::string OpenFailedText(const std::string& name) {
 
 }  // namespace
 
-// The data records of one conversion, in pages of 1 MiB by absolute address (gaps 0xFF).
+// The data records of one conversion, in pages of 1 MiB by absolute address (gaps hold the
+// fill byte).
 // Pages are mapped on their own, so each goes back to the system as soon as it has been
 // copied into the image: the conversion needs little more than the image itself.
 class CIHexFile::Pages {
  public:
   static constexpr uint64_t kPageSize = 1 << 20;
 
-  Pages() = default;
+  explicit Pages(uint8_t fill) : fill_(fill) {}
   ~Pages() { Clear(); }
   Pages(const Pages&) = delete;
   Pages& operator=(const Pages&) = delete;
@@ -121,14 +122,14 @@ class CIHexFile::Pages {
       const uint64_t from = std::max(low, page_start);
       const uint64_t to = std::min(high, page_start + kPageSize);
       if (from < to) {
-        image->resize(static_cast<size_t>(from - low), 0xFF);
+        image->resize(static_cast<size_t>(from - low), fill_);
         const uint8_t* bytes = first->second + (from - page_start);
         image->insert(image->end(), bytes, bytes + (to - from));
       }
       ::munmap(first->second, kPageSize);
       pages_.erase(first);
     }
-    image->resize(static_cast<size_t>(high - low), 0xFF);
+    image->resize(static_cast<size_t>(high - low), fill_);
   }
 
  private:
@@ -139,7 +140,7 @@ class CIHexFile::Pages {
       void* mapped =
           ::mmap(nullptr, kPageSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
       if (mapped == MAP_FAILED) return nullptr;
-      std::memset(mapped, 0xFF, kPageSize);
+      std::memset(mapped, fill_, kPageSize);
       try {
         found = pages_.emplace(number, static_cast<uint8_t*>(mapped)).first;
       } catch (const std::bad_alloc&) {
@@ -152,6 +153,7 @@ class CIHexFile::Pages {
     return last_;
   }
 
+  uint8_t fill_;
   std::map<uint64_t, uint8_t*> pages_;  // by page number
   uint64_t last_number_ = 0;
   uint8_t* last_ = nullptr;  // the page last written, most often the next one too
@@ -401,8 +403,8 @@ CIHexFile::Conversion CIHexFile::ReadForConversion(const std::string& path) {
   return ReadForConversion(input, path);
 }
 
-CIHexFile::Conversion CIHexFile::ReadForConversion(base::InputFile& input,
-                                                   const std::string& name) {
+CIHexFile::Conversion CIHexFile::ReadForConversion(base::InputFile& input, const std::string& name,
+                                                   uint8_t fill) {
   Conversion result;
   result.title = protocol::kHexTitle;
   const auto open_failed = [&](int error) {
@@ -428,7 +430,7 @@ CIHexFile::Conversion CIHexFile::ReadForConversion(base::InputFile& input,
   uint64_t highest_end = 0;
   bool too_large = false;
   bool no_memory = false;
-  Pages pages;
+  Pages pages(fill);
   for (;;) {
     const Step step = NextRecord(input);
     if (step == Step::kFailed) {

@@ -66,7 +66,7 @@ class CIHexFile {
     bool ok = false;
     std::string text;  // the message to show when !ok
     std::string title;
-    std::vector<uint8_t> image;  // gap bytes are 0xFF
+    std::vector<uint8_t> image;  // gap bytes are the fill byte, 0xFF by default
     uint64_t start = 0;          // absolute address of image[0]
     std::string offset_text;     // the offset notice, empty when the image starts at 0
     int input_error = 0;         // errno when the input could not be opened or read
@@ -102,9 +102,10 @@ class CIHexFile {
   // The window's conversion: opens `path` (a regular file only), reads it and closes it.
   Conversion ReadForConversion(const std::string& path);
   // Reads `input` once from where it stands up to the end record, whatever it is: a regular
-  // file, a pipe, standard input. `name` stands for it in the open-failure text. The input
-  // stays open and belongs to the caller.
-  Conversion ReadForConversion(base::InputFile& input, const std::string& name);
+  // file, a pipe, standard input. `name` stands for it in the open-failure text; the gaps
+  // get `fill`. The input stays open and belongs to the caller.
+  Conversion ReadForConversion(base::InputFile& input, const std::string& name,
+                               uint8_t fill = 0xFF);
   // The .bin image written safely (see protocol::WriteFileAtomically).
   bool WriteImage(const std::string& path, const std::vector<uint8_t>& image);
 

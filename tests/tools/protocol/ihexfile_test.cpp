@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
@@ -684,6 +685,30 @@ TEST_F(HexFileTest, PipesConvert) {
   const CIHexFile::Conversion unopened = reader.ReadForConversion(none, "in.hex");
   EXPECT_EQ(unopened.text, "打开文件:\nin.hex\n失败!");
   EXPECT_EQ(unopened.title, "操作未完成");
+}
+
+// The gaps get the fill byte asked for, across page bounds too; the data keeps its bytes.
+TEST_F(HexFileTest, GapsGetTheFillByte) {
+  const std::string text =
+      Lines({Rec(0, 0x0010, {0x00, 0xFF}), Rec(4, 0, {0x00, 0x11}), Rec(0, 0x0002, {0x5A}), kEnd});
+  for (const int fill : {0xFF, 0x00, 0x5A}) {
+    Feeder feeder(text, -1);
+    base::InputFile input = base::InputFile::FromDescriptor(feeder.read_end(), false);
+    CIHexFile reader;
+    const CIHexFile::Conversion result =
+        reader.ReadForConversion(input, "-", static_cast<uint8_t>(fill));
+    feeder.Stop();
+    ASSERT_TRUE(result.ok) << result.text;
+    ASSERT_EQ(result.image.size(), 0x110003u - 0x10);
+    EXPECT_EQ(result.image[0], 0x00);
+    EXPECT_EQ(result.image[1], 0xFF);
+    EXPECT_EQ(result.image.back(), 0x5A);
+    const size_t filled = static_cast<size_t>(
+        std::count(result.image.begin(), result.image.end(), static_cast<uint8_t>(fill)));
+    // Every byte but the three data bytes is a gap (a data byte equal to the fill counts too).
+    const size_t same = (fill == 0x00) + (fill == 0xFF) + (fill == 0x5A);
+    EXPECT_EQ(filled, result.image.size() - 3 + same) << fill;
+  }
 }
 
 // An endless line is refused once it has passed the limit: the reader stops after its
