@@ -36,6 +36,7 @@ class CQuorDlg : public winsys::Dialog {
   void OnSysCommand(int id) override;
   void OnTimer(int id) override;
   void OnCancel() override;
+  void OnDestroy() override;
   intptr_t OnMessage(unsigned message, uintptr_t wparam, intptr_t lparam) override;
 
  private:
