@@ -39,7 +39,7 @@ struct DeviceMap {
 };
 
 DeviceMap& Devices() {
-  static DeviceMap* map = new DeviceMap;  // never destroyed: worker threads may outlive exit
+  static DeviceMap* map = new DeviceMap;  // never destroyed: usable until the very end
   return *map;
 }
 
