@@ -6,9 +6,6 @@
 #include <QPixmap>
 #include <QTranslator>
 #include <clocale>
-#if defined(__SANITIZE_ADDRESS__)
-#include <sanitizer/lsan_interface.h>
-#endif
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -40,13 +37,19 @@ void HeadlessMessages(QtMsgType type, const QMessageLogContext& context, const Q
 bool g_starting = false;
 std::vector<std::string> g_held;
 
-[[noreturn]] void NoDisplay() {
+void SayNoDisplay() {
   const QByteArray display = qgetenv("DISPLAY");
   std::fprintf(
       stderr, "quorkit: 没有可用的显示，无法打开窗口 (%s)；无显示时请用 quorkit-drive 运行脚本。\n",
       display.isEmpty() ? "DISPLAY 未设置" : ("无法连接 DISPLAY=" + display).constData());
   std::fflush(stderr);
-  std::_Exit(1);
+}
+
+// The toolkit gives up on a display it cannot reach from inside its own start-up, where
+// returning would abort: the program ends here with the one line.
+[[noreturn]] void NoDisplay() {
+  SayNoDisplay();
+  std::exit(1);
 }
 
 void DesktopMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -117,12 +120,15 @@ int Application::Run() {
   return 0;
 }
 
-void ExitNow(int status) {
-#if defined(__SANITIZE_ADDRESS__)
-  __lsan_do_leak_check();  // exit handlers, where the leak check runs, are skipped
-#endif
-  std::fflush(nullptr);
-  std::_Exit(status);
+bool ReportMissingDisplay() {
+  // Without a platform named and without the address of an X or Wayland display, the
+  // toolkit has nothing to try.
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+      !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+    return false;
+  }
+  SayNoDisplay();
+  return true;
 }
 
 }  // namespace app

@@ -32,9 +32,8 @@ inline constexpr const char* kInterfaceLanguage = "zh_CN";
 // (texts stay English) when they are not installed.
 bool LoadToolkitTexts(const char* language);
 
-// Ends the process with `status` once everything of the program's own is destroyed, without
-// exit handlers: a banner download still under way on its worker thread is not waited for,
-// and library clean-ups it may still be inside do not run under it.
-[[noreturn]] void ExitNow(int status);
+// For the desktop program, before the Application: true, after one line on standard error,
+// when there is evidently no display to open windows on.
+bool ReportMissingDisplay();
 
 }  // namespace app

@@ -64,6 +64,13 @@ void CQuorDlg::OnCancel() {
   Dialog::OnCancel();
 }
 
+// The workers that report to the window end before it goes (a dialog destroyed with its
+// window has them end in the members' destructors instead).
+void CQuorDlg::OnDestroy() {
+  download_.Stop();
+  picture_.Stop();
+}
+
 void CQuorDlg::OnSysCommand(int id) {
   if ((id & 0xFFF0) == kAboutCommand) {
     CAboutDlg about;

@@ -39,6 +39,7 @@ class CQuorDlg : public winsys::Dialog {
   // Esc on the main window does nothing: a stray second Esc after closing a tool must not
   // end the program. The close box, the window menu and the desktop still close it.
   bool EscapeCloses() const override { return false; }
+  void OnDestroy() override;
   intptr_t OnMessage(unsigned message, uintptr_t wparam, intptr_t lparam) override;
 
  private:

@@ -1,10 +1,7 @@
 #include "app/Application.h"
 
 int main(int argc, char** argv) {
-  int status = 0;
-  {
-    app::Application application(argc, argv, app::Application::Mode::kDesktop);
-    status = application.Run();
-  }
-  app::ExitNow(status);
+  if (app::ReportMissingDisplay()) return 1;
+  app::Application application(argc, argv, app::Application::Mode::kDesktop);
+  return application.Run();
 }

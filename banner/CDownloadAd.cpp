@@ -1,10 +1,8 @@
 #include "banner/CDownloadAd.h"
 
 #include <mutex>
-#include <thread>
 
 #include "banner/BannerFolder.h"
-#include "banner/download.h"
 #include "banner/picturecheck.h"
 #include "winsys/Canvas.h"
 #include "winsys/Dialog.h"
@@ -18,43 +16,15 @@ int g_server_port = banner::kDefaultServerPort;
 
 }  // namespace
 
-// What the worker thread shares with the object that started it. `gone` is set when that
-// object is destroyed; from then on the worker reports to nobody.
-struct CDownloadAd::Shared {
-  std::mutex mutex;
-  std::shared_ptr<winsys::WindowLink> link;  // to the owner window
-  bool gone = false;
-  banner::DownloadCancel cancel;
-};
-
-namespace {
-
-using Shared = CDownloadAd::Shared;
-
-void Work(std::shared_ptr<Shared> shared, banner::DownloadOptions options) {
-  const banner::DownloadResult result = banner::DownloadBanner(options, &shared->cancel);
-  const uintptr_t wparam = result.status == 200 ? 1 : 0;
-  std::shared_ptr<winsys::WindowLink> link;
-  {
-    std::lock_guard<std::mutex> lock(shared->mutex);
-    if (shared->gone) return;
-    link = shared->link;
-  }
-  // Waits until the owner has handled it, or until its window goes (the link is cut then).
-  if (link) link->Send(CDownloadAd::kResultMessage, wparam, 0);
-}
-
-}  // namespace
-
-CDownloadAd::CDownloadAd() : shared_(std::make_shared<Shared>()) {}
+CDownloadAd::CDownloadAd() = default;
 
 CDownloadAd::~CDownloadAd() {
-  {
-    std::lock_guard<std::mutex> lock(shared_->mutex);
-    shared_->gone = true;
-    shared_->link.reset();
-  }
-  shared_->cancel.Cancel();
+  Stop();
+}
+
+void CDownloadAd::Stop() {
+  worker_.request_stop();
+  if (worker_.joinable()) worker_.join();
 }
 
 bool CDownloadAd::SetServer(const std::string& host_port) {
@@ -95,12 +65,15 @@ bool CDownloadAd::Start() {
   options.decode = [](const uint8_t* data, size_t size) {
     return winsys::Picture::Decode(data, size, banner::kMaxDecodePixels) != nullptr;
   };
-  {
-    std::lock_guard<std::mutex> lock(shared_->mutex);
-    shared_->link = owner_->Link();
-  }
   started_ = true;
   banner::PrepareDownloads();
-  std::thread(Work, shared_, std::move(options)).detach();
+  worker_ = std::jthread([this, options = std::move(options), owner = owner_,
+                          link = owner_->Link()](std::stop_token stop) {
+    const std::stop_callback give_up(stop, [this] { cancel_.Cancel(); });
+    const banner::DownloadResult result = banner::DownloadBanner(options, &cancel_);
+    if (stop.stop_requested()) return;
+    const uintptr_t wparam = result.status == 200 ? 1 : 0;
+    link.Post([owner, wparam] { owner->SendMessage(kResultMessage, wparam, 0); });
+  });
   return true;
 }

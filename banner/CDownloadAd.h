@@ -1,11 +1,14 @@
 // The banner download worker: fetches a newer banner into the banner folder on a thread of
-// its own and reports once to its owner window with message kResultMessage (wParam 1 when
-// the banner was saved, 0 otherwise). Nobody waits for the worker: destroying this object
-// lets a running download go, and the worker then touches neither the owner nor this object.
+// its own and reports once to its owner window by posting message kResultMessage (wParam 1
+// when the banner was saved, 0 otherwise). Stop (and the destructor) gives up a running
+// download and joins the worker, which honours that within 200 ms; the owner calls it
+// before its window goes.
 #pragma once
 
-#include <memory>
 #include <string>
+#include <thread>
+
+#include "banner/download.h"
 
 namespace winsys {
 class Dialog;
@@ -33,12 +36,14 @@ class CDownloadAd {
   // Starts the worker thread (once). False when it was already started or there is no owner.
   bool Start();
   bool Started() const { return started_; }
-
-  struct Shared;
+  // Gives up a running download (its temporary file goes at once) and joins the worker;
+  // nothing is reported from then on. The worker is not started again.
+  void Stop();
 
  private:
   winsys::Dialog* owner_ = nullptr;
   std::string folder_;
   bool started_ = false;
-  std::shared_ptr<Shared> shared_;
+  banner::DownloadCancel cancel_;
+  std::jthread worker_;
 };

@@ -16,7 +16,6 @@
 
 namespace {
 constexpr const char* kBannerResource = "bitmaps/147.bmp";  // type "MYP", ID 147
-constexpr auto kStopWait = std::chrono::milliseconds(5000);
 
 using FrameRecord = banner::gif::Frame;
 }  // namespace
@@ -36,15 +35,11 @@ struct CPictureEx::Frames {
   int height = 0;
 };
 
-// One run of the animation thread: its exit flag with the stop event, and where repaints go.
+// Where one run of the animation thread asks for repaints: only through the window's link,
+// never through the dialog directly, and only while the run goes on (it is joined before
+// the window goes).
 struct CPictureEx::Run {
-  std::mutex mutex;
-  std::condition_variable wake;
-  bool exit = false;
-  bool ended = false;
-  // Repaints reach the window only through its link, never through the dialog directly;
-  // cleared when a stop gives up waiting.
-  std::shared_ptr<winsys::WindowLink> link;
+  winsys::WindowLink link;
   winsys::Dialog* dialog = nullptr;  // used only on the user-interface thread
   int control_id = 0;
 };
@@ -104,49 +99,39 @@ void Advance(Frames& frames) {
   frames.current = next;
 }
 
-void RequestRepaint(Run& run) {
-  std::lock_guard<std::mutex> lock(run.mutex);
-  if (!run.link) return;
+void RequestRepaint(const Run& run) {
   // The call runs on the user-interface thread, and only while the window is there.
-  run.link->Post([dialog = run.dialog, id = run.control_id] { dialog->InvalidateControl(id); });
+  run.link.Post([dialog = run.dialog, id = run.control_id] { dialog->InvalidateControl(id); });
 }
 
-void Animate(std::shared_ptr<Frames> frames, std::shared_ptr<Run> run) {
+// Waits `ms` milliseconds; false when the stop request came first.
+bool Wait(std::stop_token stop, int ms) {
+  std::mutex mutex;
+  std::condition_variable_any wake;
+  std::unique_lock<std::mutex> lock(mutex);
+  wake.wait_for(lock, stop, std::chrono::milliseconds(ms), [] { return false; });
+  return !stop.stop_requested();
+}
+
+void Animate(std::stop_token stop, std::shared_ptr<Frames> frames, Run run) {
   ApplyDisposal(*frames, frames->current);
   bool drawn_this_round = false;
-  for (;;) {
-    {
-      std::lock_guard<std::mutex> lock(run->mutex);
-      if (run->exit) break;
-    }
+  while (!stop.stop_requested()) {
     const size_t index = frames->current;
     const FrameRecord& f = frames->list[index];
     if (ShowFrame(*frames, index)) {
       drawn_this_round = true;
-      RequestRepaint(*run);
-      std::unique_lock<std::mutex> lock(run->mutex);
-      if (run->exit) break;
-      const auto delay = std::chrono::milliseconds(banner::gif::FrameDelayMs(f.delay));
-      if (run->wake.wait_for(lock, delay, [&] { return run->exit; })) break;
-      lock.unlock();
+      RequestRepaint(run);
+      if (!Wait(stop, banner::gif::FrameDelayMs(f.delay))) break;
       ApplyDisposal(*frames, index);
     }
     if (index + 1 >= frames->list.size()) {
       // A round in which no frame decoded waits like one frame instead of spinning.
-      if (!drawn_this_round) {
-        std::unique_lock<std::mutex> lock(run->mutex);
-        if (run->wake.wait_for(lock, std::chrono::milliseconds(banner::gif::FrameDelayMs(0)),
-                               [&] { return run->exit; })) {
-          break;
-        }
-      }
+      if (!drawn_this_round && !Wait(stop, banner::gif::FrameDelayMs(0))) break;
       drawn_this_round = false;
     }
     Advance(*frames);
   }
-  std::lock_guard<std::mutex> lock(run->mutex);
-  run->ended = true;
-  run->wake.notify_all();
 }
 
 }  // namespace
@@ -257,11 +242,11 @@ int CPictureEx::Draw() {
   if (!canvas_ready_) return 0;
   if (is_gif_ && frames_ && frames_->list.size() > 1) {
     if (thread_.joinable()) return 0;  // already animating
-    run_ = std::make_shared<Run>();
-    run_->dialog = dialog_;
-    if (dialog_) run_->link = dialog_->Link();
-    run_->control_id = control_id_;
-    thread_ = std::thread(Animate, frames_, run_);
+    Run run;
+    run.dialog = dialog_;
+    if (dialog_) run.link = dialog_->Link();
+    run.control_id = control_id_;
+    thread_ = std::jthread(Animate, frames_, std::move(run));
     return 0;
   }
   bool drawn = false;
@@ -279,22 +264,10 @@ int CPictureEx::Draw() {
 
 void CPictureEx::Stop() {
   if (!thread_.joinable()) return;
-  bool ended;
-  {
-    std::unique_lock<std::mutex> lock(run_->mutex);
-    run_->exit = true;
-    run_->wake.notify_all();
-    ended = run_->wake.wait_for(lock, kStopWait, [this] { return run_->ended; });
-    // A thread that does not end in time keeps its own share of the frames and canvas,
-    // but asks for no more repaints.
-    if (!ended) run_->link.reset();
-  }
-  if (ended) {
-    thread_.join();
-  } else {
-    thread_.detach();
-  }
-  run_.reset();
+  // The thread's only wait ends on the request, and drawing a frame takes far less than
+  // the 200 ms a stop may take.
+  thread_.request_stop();
+  thread_.join();
 }
 
 void CPictureEx::Unload() {

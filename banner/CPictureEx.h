@@ -38,8 +38,9 @@ class CPictureEx {
   // 1 when a single picture was drawn; 0 when nothing is loaded, drawing failed, or the
   // animation thread was started (or already runs).
   int Draw();
-  // Ends a running animation (waiting at most 5 seconds), keeping the picture and the
-  // frame to go on with.
+  // Ends a running animation and joins its thread (within 200 ms: the thread's waits end on
+  // the stop request), keeping the picture and the frame to go on with. The owner calls it
+  // (or Unload) before its window goes.
   void Stop();
   void Unload();
 
@@ -80,8 +81,7 @@ class CPictureEx {
   bool is_gif_ = false;
   std::shared_ptr<winsys::Canvas> canvas_;
   std::unique_ptr<winsys::Picture> picture_;
-  // Shared with the animation thread, which may outlive a stop that timed out.
+  // Shared with the animation thread while it runs.
   std::shared_ptr<Frames> frames_;
-  std::shared_ptr<Run> run_;
-  std::thread thread_;
+  std::jthread thread_;
 };

@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
-#include <thread>
 
 #include "banner/BannerFolder.h"
 
@@ -21,6 +20,18 @@ void DownloadCancel::Cancel() {
   cancelled_ = true;
   if (!temporary_.empty()) unlink(temporary_.c_str());
   temporary_.clear();
+  if (wake_) wake_();
+  changed_.notify_all();
+}
+
+void DownloadCancel::SetWaker(std::function<void()> wake) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  wake_ = std::move(wake);
+}
+
+bool DownloadCancel::Pause(long ms) {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return !changed_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return cancelled_; });
 }
 
 bool DownloadCancel::IsCancelled() {
@@ -174,7 +185,7 @@ class Exchange {
       Discard();
       const bool connect_failed =
           code == CURLE_COULDNT_CONNECT || (code == CURLE_OPERATION_TIMEDOUT && !connected);
-      if (!connect_failed || attempt >= 2 || !Pause(options_.retry_delay_ms)) return false;
+      if (!connect_failed || attempt >= 2 || !cancel_->Pause(options_.retry_delay_ms)) return false;
     }
   }
 
@@ -184,6 +195,10 @@ class Exchange {
   // Moves the complete 200 body over the banner file, if it is a picture.
   bool Save(const std::string& target, bool* not_a_picture) {
     if (status_ != 200 || file_ == nullptr) return false;
+    if (cancel_->IsCancelled()) {  // neither decoded nor synced for nobody
+      Discard();
+      return false;
+    }
     const auto* bytes = reinterpret_cast<const uint8_t*>(body_.data());
     if (!IsShowablePicture(bytes, body_.size(), options_.decode)) {
       *not_a_picture = true;
@@ -214,16 +229,6 @@ class Exchange {
     cancel_->DropTemporary();
   }
 
-  // Waits between connection attempts; false when cancelled meanwhile.
-  bool Pause(long ms) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < until) {
-      if (cancel_->IsCancelled()) return false;
-      std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return !cancel_->IsCancelled();
-  }
-
   CURLcode Perform(const std::string& url, bool first_request, bool* connected) {
     CURL* curl = curl_easy_init();
     if (curl == nullptr) return CURLE_FAILED_INIT;
@@ -252,12 +257,52 @@ class Exchange {
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &Exchange::OnProgress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, this);
-    const CURLcode code = headers ? curl_easy_perform(curl) : CURLE_OUT_OF_MEMORY;
+    // A name lookup under way when the download is given up is left to finish on its own
+    // instead of being waited for.
+    curl_easy_setopt(curl, CURLOPT_QUICK_EXIT, 1L);
+    const CURLcode code = headers ? Transfer(curl) : CURLE_OUT_OF_MEMORY;
     curl_off_t connect_time = 0;
     curl_easy_getinfo(curl, CURLINFO_CONNECT_TIME_T, &connect_time);
     *connected = connect_time > 0;
     curl_easy_cleanup(curl);
     curl_slist_free_all(headers);
+    return code;
+  }
+
+  // Runs the transfer in steps of at most kStepMs, so that a cancel ends it soon even while
+  // nothing arrives; Cancel also wakes the wait at once.
+  CURLcode Transfer(CURL* curl) {
+    constexpr int kStepMs = 100;
+    CURLM* multi = curl_multi_init();
+    if (multi == nullptr) return CURLE_OUT_OF_MEMORY;
+    if (curl_multi_add_handle(multi, curl) != CURLM_OK) {
+      curl_multi_cleanup(multi);
+      return CURLE_OUT_OF_MEMORY;
+    }
+    cancel_->SetWaker([multi] { curl_multi_wakeup(multi); });
+    CURLcode code = CURLE_ABORTED_BY_CALLBACK;
+    for (;;) {
+      int running = 0;
+      if (curl_multi_perform(multi, &running) != CURLM_OK) {
+        code = CURLE_RECV_ERROR;
+        break;
+      }
+      if (running == 0) {
+        int left = 0;
+        while (const CURLMsg* message = curl_multi_info_read(multi, &left)) {
+          if (message->msg == CURLMSG_DONE) code = message->data.result;
+        }
+        break;
+      }
+      if (cancel_->IsCancelled()) break;
+      if (curl_multi_poll(multi, nullptr, 0, kStepMs, nullptr) != CURLM_OK) {
+        code = CURLE_RECV_ERROR;
+        break;
+      }
+    }
+    cancel_->SetWaker(nullptr);
+    curl_multi_remove_handle(multi, curl);
+    curl_multi_cleanup(multi);
     return code;
   }
 

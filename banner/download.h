@@ -4,7 +4,9 @@
 // runs on whatever thread calls it.
 #pragma once
 
+#include <condition_variable>
 #include <cstddef>
+#include <functional>
 #include <mutex>
 #include <string>
 
@@ -26,8 +28,9 @@ constexpr const char* kAcceptEncodingHeader = "Accept-Encoding: identity";
 constexpr const char* kUserAgentHeader = "User-Agent: ZevOdiRezo/1.0";
 constexpr const char* kAgentName = "ZIRUvi";
 
-// Lets another thread give up on a running download: it ends at its next progress report,
-// and the temporary file it may be writing is removed at once.
+// Lets another thread give up on a running download: it ends within 100 ms (the transfer,
+// a connect under way and the pause between connection attempts all wake on it), and the
+// temporary file it may be writing is removed at once.
 class DownloadCancel {
  public:
   void Cancel();
@@ -40,11 +43,18 @@ class DownloadCancel {
   // Renames the temporary file to `target` unless cancelled; false when that did not happen
   // (the temporary file is then removed).
   bool CommitTemporary(const std::string& target);
+  // Used by the download: `wake` is run by Cancel while it is set (from the cancelling
+  // thread), to end a wait of the transfer at once.
+  void SetWaker(std::function<void()> wake);
+  // Waits `ms` milliseconds; false at once when cancelled.
+  bool Pause(long ms);
 
  private:
   std::mutex mutex_;
+  std::condition_variable changed_;
   bool cancelled_ = false;
   std::string temporary_;
+  std::function<void()> wake_;
 };
 
 struct DownloadOptions {

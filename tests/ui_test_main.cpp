@@ -33,10 +33,6 @@ std::string SilentServer() {
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   CDownloadAd::SetServer(SilentServer());
-  int status = 0;
-  {
-    app::Application application(argc, argv, app::Application::Mode::kHeadless);
-    status = RUN_ALL_TESTS();
-  }
-  app::ExitNow(status);
+  app::Application application(argc, argv, app::Application::Mode::kHeadless);
+  return RUN_ALL_TESTS();
 }

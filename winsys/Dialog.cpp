@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QThread>
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -50,8 +49,8 @@ void WindowDestroyed(Dialog* dialog, DialogWindow* window) {
   if (dialog->Window() == window) {
     auto& live = Registry();
     live.erase(std::remove(live.begin(), live.end(), dialog), live.end());
+    dialog->OnDestroy();  // the workers that post to the window end before it goes
     dialog->window_ = nullptr;
-    dialog->CutLink();
   }
 }
 
@@ -102,7 +101,6 @@ Dialog::Dialog(int template_id)
     : template_id_(template_id), handlers_(std::make_unique<Handlers>()) {}
 
 Dialog::~Dialog() {
-  CutLink();
   if (window_) {
     DialogWindow* window = window_;
     window->Detach();
@@ -122,7 +120,6 @@ bool Dialog::Build(Dialog* owner, bool modal) {
   }
   QWidget* parent = owner ? owner->window_ : nullptr;
   window_ = new DialogWindow(this, *tmpl, parent);
-  Link();
   window_->SetModal(modal);
   Registry().push_back(this);
   for (const auto& [id, text] : handlers_->system_menu) window_->AppendSystemMenu(id, ToQt(text));
@@ -151,11 +148,11 @@ int Dialog::DoModal(Dialog* owner) {
   const int result = window->exec();
   if (g_modal_observer) g_modal_observer(this, false);
   if (window_ == window) {
+    OnDestroy();
     window->Detach();
     auto& live = Registry();
     live.erase(std::remove(live.begin(), live.end(), this), live.end());
     window_ = nullptr;
-    CutLink();
     delete window;
   }
   return result;
@@ -468,29 +465,19 @@ void Dialog::TickTimer(int id) {
 }
 
 intptr_t Dialog::SendMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
-  std::shared_ptr<WindowLink> link = link_;
-  return window_ && link ? link->Send(message, wparam, lparam) : 0;
+  return window_ ? OnMessage(message, wparam, lparam) : 0;
+}
+
+void Dialog::PostMessage(unsigned message, uintptr_t wparam, intptr_t lparam) {
+  Link().Post([this, message, wparam, lparam] { OnMessage(message, wparam, lparam); });
 }
 
 void Dialog::PostCall(std::function<void()> call) {
-  std::shared_ptr<WindowLink> link = link_;
-  if (window_ && link) link->Post(std::move(call));
+  Link().Post(std::move(call));
 }
 
-std::shared_ptr<WindowLink> Dialog::Link() {
-  if (!link_) {
-    link_ =
-        std::make_shared<WindowLink>([this](unsigned message, uintptr_t wparam, intptr_t lparam) {
-          return OnMessage(message, wparam, lparam);
-        });
-    if (!window_) link_->Cut();
-  }
-  return link_;
-}
-
-void Dialog::CutLink() {
-  if (link_) link_->Cut();
-  link_.reset();
+WindowLink Dialog::Link() const {
+  return WindowLink(window_);
 }
 
 void Dialog::MoveControl(int id, int x, int y, int width, int height) {

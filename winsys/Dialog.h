@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "winsys/WindowLink.h"
+
 class QWidget;
 
 namespace winsys {
 
 class Dialog;
 class DialogWindow;
-class WindowLink;
 class WindowPainter;
 
 namespace internal {
@@ -121,17 +122,18 @@ class Dialog {
   bool HasTimer(int id) const;
   void TickTimer(int id);
 
-  // Runs OnMessage on the user-interface thread and waits for its result. Without a window
-  // it returns 0 and nothing runs. Both go through the window's link; a worker that may
-  // outlive the window or the dialog holds Link() itself instead of calling these.
+  // User-interface thread: runs OnMessage now and gives its result; 0 without a window.
   intptr_t SendMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
-  // Queues `call` for the user-interface thread; calls run in the order posted. Dropped
-  // when the window has gone.
+  // Queue OnMessage (result dropped) or `call` for the user-interface thread, after every
+  // call queued to this window before; dropped when the window has gone by then. From the
+  // user-interface thread, or from a worker that is joined before the window goes.
+  void PostMessage(unsigned message, uintptr_t wparam, intptr_t lparam);
   void PostCall(std::function<void()> call);
-  // What a worker thread holds to report to this window (see WindowLink.h for the pattern):
-  // unlike the dialog itself it stays valid after the window and the dialog are gone. Made
-  // on the user-interface thread while the window exists; cut when the window goes.
-  std::shared_ptr<WindowLink> Link();
+  // What a worker thread holds to report to this window (see WindowLink.h for the pattern).
+  // Taken on the user-interface thread while the window exists (without one it reaches
+  // nothing); valid until the window goes, so the worker is stopped and joined before that,
+  // in OnDestroy or in the owner's destructor.
+  WindowLink Link() const;
 
   // Geometry and painting of controls, in pixels.
   void MoveControl(int id, int x, int y, int width, int height);
@@ -161,6 +163,10 @@ class Dialog {
   virtual void OnInitDialog() {}
   // Whether Esc closes the window (Cancel); the close box always does.
   virtual bool EscapeCloses() const { return true; }
+  // The window is about to go while the dialog object stays (its modal run ended, or the
+  // window of its owner went): stop and join the workers that report to it. A dialog that
+  // is destroyed with its window does that in its own destructor instead.
+  virtual void OnDestroy() {}
   virtual void OnOK() { EndDialog(kIdOk); }
   virtual void OnCancel() { EndDialog(kIdCancel); }
   virtual void OnTimer(int /*id*/) {}
@@ -182,7 +188,6 @@ class Dialog {
   bool Build(Dialog* owner, bool modal);
   void Dispatch(int id, int event);
   void CheckHandlers() const;
-  void CutLink();
   void ReportMisuse(const char* verb, int id, const std::string& what) const;
   // The control `id` as the interface that `verb` needs; nullptr (reported) when the window
   // has no such control or its kind does not support the verb.
@@ -193,7 +198,6 @@ class Dialog {
   int template_id_;
   DialogWindow* window_ = nullptr;
   std::unique_ptr<Handlers> handlers_;
-  std::shared_ptr<WindowLink> link_;
 };
 
 }  // namespace winsys

@@ -1,46 +1,38 @@
 // How worker threads report to windows. Every worker (the serial transfer, the banner
 // download, the GIF animation) follows the same pattern:
-// - it holds a WindowLink, never a pointer to the dialog, so a window or dialog that is gone
-//   is never touched: once the link is cut, queued calls are dropped and sends return 0;
-// - it reports only through Post (queued, run on the user-interface thread in the order
-//   posted) or Send (the same, but it waits for the result);
-// - the window side never waits for a worker: a closing window or the program's exit cuts
-//   the link and goes on, and a worker blocked in Send on it is let go;
+// - it holds a WindowLink to its window, never calls into the dialog itself, and reports
+//   only by Post: the call runs later on the user-interface thread, after everything posted
+//   to that window before it;
+// - a call still queued when its window goes is dropped (Qt removes the pending calls of an
+//   object that is destroyed), so nothing reaches a window that is gone;
+// - nothing ever waits for the window, so the window side may always wait for the worker:
+//   the worker honours a stop request within 200 ms, and whoever owns it requests the stop
+//   and joins it before the window goes (Dialog::OnDestroy, the owner's destructor). A link
+//   must not be used after that: it points at the window without owning it;
 // - the data a worker works on is its own (a copy or a shared_ptr it holds), so the window
 //   may change or drop its own copy at any time.
 #pragma once
 
-#include <atomic>
-#include <condition_variable>
-#include <cstdint>
 #include <functional>
-#include <memory>
-#include <mutex>
+
+class QObject;
 
 namespace winsys {
 
-class WindowLink : public std::enable_shared_from_this<WindowLink> {
+class WindowLink {
  public:
-  // Made on the user-interface thread by the window's side (Dialog::Link()).
-  explicit WindowLink(std::function<intptr_t(unsigned, uintptr_t, intptr_t)> on_message);
-  ~WindowLink();
+  // A link to nothing: every post is dropped.
+  WindowLink() = default;
+  // Made on the user-interface thread; `window` lives on it.
+  explicit WindowLink(QObject* window) : window_(window) {}
 
-  // Any thread: runs `call` on the user-interface thread, after everything posted before.
-  void Post(std::function<void()> call);
-  // Any thread: runs the window's message handler on the user-interface thread and waits
-  // for its result; 0 when the link is or becomes cut before it ran.
-  intptr_t Send(unsigned message, uintptr_t wparam, intptr_t lparam);
-  // User-interface thread: nothing reaches the window from now on; returns at once.
-  void Cut();
-  bool IsCut() const { return cut_; }
+  // Any thread: runs `call` on the window's thread after every call posted to the same
+  // window before it; dropped when the window is gone by then.
+  void Post(std::function<void()> call) const;
+  bool IsLinked() const { return window_ != nullptr; }
 
  private:
-  struct PendingSend;
-  std::function<intptr_t(unsigned, uintptr_t, intptr_t)> on_message_;
-  std::atomic<bool> cut_{false};
-  std::mutex mutex_;
-  std::condition_variable released_;
-  int waiting_ = 0;
+  QObject* window_ = nullptr;
 };
 
 }  // namespace winsys

@@ -42,16 +42,12 @@ int main(int argc, char** argv) {
     }
     for (std::string line; std::getline(*input, line);) lines.push_back(line);
   }
-  int status = 0;
-  {
-    int qt_argc = 1;
-    app::Application application(qt_argc, argv, app::Application::Mode::kHeadless);
-    CQuorDlg main_dialog;
-    drive::Console console(std::move(lines), &main_dialog);
-    console.Start();
-    main_dialog.DoModal(nullptr);
-    console.RunAfterMainClosed();
-    status = console.exit_status();
-  }
-  app::ExitNow(status);
+  int qt_argc = 1;
+  app::Application application(qt_argc, argv, app::Application::Mode::kHeadless);
+  CQuorDlg main_dialog;
+  drive::Console console(std::move(lines), &main_dialog);
+  console.Start();
+  main_dialog.DoModal(nullptr);
+  console.RunAfterMainClosed();
+  return console.exit_status();
 }

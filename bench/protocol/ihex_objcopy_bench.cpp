@@ -112,7 +112,7 @@ Usage InChild(Body body) {
     rusage self{};
     getrusage(RUSAGE_SELF, &self);
     *growth = self.ru_maxrss - start;
-    std::_Exit(ok ? 0 : 1);
+    _exit(ok ? 0 : 1);  // a forked child: the parent's exit handlers are not its own
   }
   int status = 0;
   const bool waited = waitpid(child, &status, 0) == child;

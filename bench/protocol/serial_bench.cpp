@@ -41,11 +41,10 @@ void BM_SendFile(benchmark::State& state) {
   protocol::SetComDevice(kCom, target.path());
   protocol::CComPort port;
   protocol::SendJob job{File(), kCom, 115200, kPacket};
-  const std::atomic<bool> stop{false};
   std::string outcome;
   for (auto _ : state) {
     protocol::RunTransfer(port, job, {[&](const std::string& text) { outcome = text; }, [](int) {}},
-                          stop);
+                          std::stop_token());
   }
   if (outcome != "下载完成!") state.SkipWithError(outcome.c_str());
   PerPacket(state);

@@ -188,10 +188,10 @@ TEST_F(MainWindowTest, SavedBannerReplacesTheBuiltInOneAtTheTenthTick) {
   ASSERT_TRUE(main.Create(nullptr));
   WriteBannerFile(main, qRgb(0x12, 0x34, 0x56));
   const winsys::Rgb built_in = main.picture().CanvasPixel(1, 1);
-  // The worker reports from its own thread and waits until the window has taken it.
-  std::thread worker([&main] { main.SendMessage(CQuorDlg::kBannerMessage, 1, 0); });
-  while (main.banner_state() == 0) QCoreApplication::processEvents();
+  // The worker reports from its own thread; the window takes the report on its own.
+  std::thread worker([&main] { main.PostMessage(CQuorDlg::kBannerMessage, 1, 0); });
   worker.join();
+  while (main.banner_state() == 0) QCoreApplication::processEvents();
   EXPECT_EQ(main.banner_state(), 2);
   for (int tick = 1; tick <= 9; ++tick) {
     main.TickTimer(CQuorDlg::kBannerTimer);

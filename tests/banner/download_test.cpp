@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -392,6 +393,41 @@ TEST_F(BannerDownload, CancelEndsAStalledDownload) {
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     EXPECT_EQ(server.ClosedByPeer(), 1) << c.name;
+    ExpectEarlierUntouched();
+  }
+}
+
+// A cancel also ends the waits in which nothing is received: a connect that is never
+// answered (30 s of connect time-out) and the pause before the second attempt (1 s).
+TEST_F(BannerDownload, CancelEndsTheConnectAndThePauseBeforeTheRetry) {
+  httptest::UnansweredListener unanswered;
+  ASSERT_TRUE(unanswered.ok());
+  struct Case {
+    const char* name;
+    int port;
+    long retry_delay_ms;
+  } cases[] = {
+      {"connect not answered", unanswered.port(), 1000},
+      {"pause after a refused connect", Server::RefusingPort(), 60000},
+  };
+  for (const Case& c : cases) {
+    WriteEarlier();
+    DownloadOptions options;
+    options.host = "127.0.0.1";
+    options.port = c.port;
+    options.folder = folder_;
+    options.retry_delay_ms = c.retry_delay_ms;
+    DownloadCancel cancel;
+    DownloadResult result;
+    std::thread worker([&] { result = DownloadBanner(options, &cancel); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const auto start = std::chrono::steady_clock::now();
+    cancel.Cancel();
+    worker.join();
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(result.status, 0) << c.name;
+    EXPECT_EQ(result.connect_attempts, 1) << c.name;
+    EXPECT_LT(took, std::chrono::seconds(5)) << c.name;  // only a hang; bench/ measures it
     ExpectEarlierUntouched();
   }
 }

@@ -1,12 +1,14 @@
-// The download worker reporting to its owner window, and going away without waiting.
+// The download worker reporting to its owner window, and stopped and joined when it goes.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -15,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/CQuorDlg.h"
 #include "banner/CDownloadAd.h"
 #include "tests/banner/gif_fixture.h"
 #include "tests/banner/http_server.h"
@@ -161,7 +164,9 @@ TEST_F(DownloadWorker, ReportsFailure) {
   }
 }
 
-TEST_F(DownloadWorker, GoesAwayWithoutWaitingForAStalledServer) {
+// Stop gives up a download that waits for a server that never answers and joins the worker
+// at once; nothing is reported, and the connection is closed by the time it returns.
+TEST_F(DownloadWorker, StopJoinsTheWorkerWaitingForAStalledServer) {
   httptest::Server server;
   server.Push(httptest::Reply{"", /*silent=*/true});
   ASSERT_TRUE(CDownloadAd::SetServer(server.HostPort()));
@@ -171,12 +176,41 @@ TEST_F(DownloadWorker, GoesAwayWithoutWaitingForAStalledServer) {
   const std::string folder = worker->Folder();
   ASSERT_TRUE(worker->Start());
   ASSERT_TRUE(QTest::qWaitFor([&] { return server.Accepted() == 1; }, kPatienceMs));
-  worker.reset();  // returns at once; the download is given up
+  const auto start = std::chrono::steady_clock::now();
+  worker.reset();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));  // only a hang
   ASSERT_TRUE(QTest::qWaitFor([&] { return server.ClosedByPeer() == 1; }, kPatienceMs));
   Settle();
   EXPECT_TRUE(owner_.messages.empty());
   std::ifstream banner(folder + "/veytoolad.gif");
   EXPECT_FALSE(banner.good());
+}
+
+// The program's exit: the main window's modal run ends while the download waits for a
+// server that never answers; the worker is stopped and joined before the window goes.
+TEST_F(DownloadWorker, ClosingTheMainWindowStopsADownloadThatWaits) {
+  httptest::Server server;
+  server.Push(httptest::Reply{"", /*silent=*/true});
+  ASSERT_TRUE(CDownloadAd::SetServer(server.HostPort()));
+  CQuorDlg main;
+  QElapsedTimer closing;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (server.Accepted() == 1 && !closing.isValid()) {
+      closing.start();
+      main.Close();
+    }
+  });
+  poll.start(5);
+  main.DoModal(nullptr);
+  const qint64 took = closing.isValid() ? closing.elapsed() : -1;
+  poll.stop();
+  EXPECT_FALSE(main.HasWindow());
+  ASSERT_GE(took, 0) << "the download never reached the server";
+  EXPECT_LT(took, 5000);  // only a hang
+  // Its connection is closed: the worker has let go of it.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return server.ClosedByPeer() == 1; }, kPatienceMs));
+  EXPECT_FALSE(main.picture().IsAnimating());
 }
 
 TEST_F(DownloadWorker, GoesAwayInTheMiddleOfTheBody) {

@@ -148,6 +148,49 @@ class Server {
   std::thread thread_;
 };
 
+// A listener on 127.0.0.1 that never accepts, with its queue filled: the system drops
+// further connection requests, so a connect to port() waits until it gives up. ok() is false
+// when the queue could not be filled.
+class UnansweredListener {
+ public:
+  UnansweredListener() {
+    fd_ = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        listen(fd_, 0) != 0 ||
+        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+      return;
+    }
+    port_ = ntohs(address.sin_port);
+    // Connect until one is left unanswered: from then on the queue is full.
+    for (int i = 0; i < 8 && !ok_; ++i) {
+      const int client = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+      clients_.push_back(client);
+      connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address);
+      pollfd p{client, POLLOUT, 0};
+      ok_ = poll(&p, 1, 100) == 0;
+    }
+  }
+  ~UnansweredListener() {
+    for (const int client : clients_) close(client);
+    if (fd_ >= 0) close(fd_);
+  }
+  UnansweredListener(const UnansweredListener&) = delete;
+  UnansweredListener& operator=(const UnansweredListener&) = delete;
+
+  bool ok() const { return ok_; }
+  int port() const { return port_; }
+
+ private:
+  int fd_ = -1;
+  int port_ = 0;
+  bool ok_ = false;
+  std::vector<int> clients_;
+};
+
 // The request line and header lines of a request head, without line ends.
 inline std::vector<std::string> Lines(const std::string& head) {
   std::vector<std::string> lines;

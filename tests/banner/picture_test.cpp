@@ -271,16 +271,33 @@ TEST(PictureGif, AnimationRunsUntilStoppedIgnoringTheLoopCount) {
   EXPECT_EQ(picture.BackgroundColour(), kWhite);
 }
 
-TEST(PictureGif, StopWakesALongFrameAtOnce) {
-  CPictureEx picture;
-  GifBuilder gif(4, 4, kColours);
-  gif.Control(0, 65535).Image(0, 0, 4, 4, 1).Control(0, 65535).Image(0, 0, 4, 4, 2).Trailer();
-  ASSERT_EQ(Load(picture, gif), 1);
-  EXPECT_EQ(picture.Draw(), 0);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return picture.CanvasPixel(0, 0) == kRed; }, kPatienceMs));
-  picture.Stop();  // would wait for ten minutes if the stop event did not wake the thread
-  EXPECT_FALSE(picture.IsAnimating());
-  EXPECT_EQ(picture.CurrentFrame(), 0u);
+// Stop and Unload end the thread waiting out a frame of ten minutes, and join it; the
+// repaints it posted are dropped with the window that goes right after.
+TEST(PictureGif, StopAndUnloadWakeALongFrameAtOnce) {
+  for (const bool unload : {false, true}) {
+    auto window = std::make_unique<winsys::Dialog>(102);
+    ASSERT_TRUE(window->Create(nullptr));
+    auto picture = std::make_unique<CPictureEx>();
+    picture->Attach(window.get(), 1021);
+    GifBuilder gif(4, 4, kColours);
+    gif.Control(0, 65535).Image(0, 0, 4, 4, 1).Control(0, 65535).Image(0, 0, 4, 4, 2).Trailer();
+    ASSERT_EQ(Load(*picture, gif), 1);
+    EXPECT_EQ(picture->Draw(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picture->CanvasPixel(0, 0) == kRed; }, kPatienceMs));
+    const auto start = std::chrono::steady_clock::now();
+    if (unload) {
+      picture->Unload();
+    } else {
+      picture->Stop();
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5)) << unload;
+    EXPECT_FALSE(picture->IsAnimating()) << unload;
+    EXPECT_EQ(picture->CurrentFrame(), 0u);
+    EXPECT_EQ(picture->FrameCount(), unload ? 0u : 2u);
+    picture.reset();
+    window.reset();
+    QCoreApplication::processEvents();
+  }
 }
 
 TEST(PictureGif, PaintingWhileAnimatingShowsWholeFrames) {

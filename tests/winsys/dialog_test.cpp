@@ -128,14 +128,13 @@ TEST(WinsysDialog, WorkerCallsRunOnTheUiThreadInOrder) {
   TestDialog dialog;
   ASSERT_TRUE(dialog.Create(nullptr));
   std::vector<int> order;
-  intptr_t answer = 0;
   std::thread worker([&] {
     for (int i = 0; i < 50; ++i) dialog.PostCall([&order, i] { order.push_back(i); });
-    answer = dialog.SendMessage(100, 7, 0);  // waits until handled, after the posted calls
+    dialog.PostMessage(100, 7, 0);  // handled after the posted calls
   });
   while (dialog.messages.empty()) QCoreApplication::processEvents();
   worker.join();
-  EXPECT_EQ(answer, 107);
+  EXPECT_EQ(dialog.SendMessage(100, 8, 0), 108);  // on the window's thread: at once
   ASSERT_EQ(order.size(), 50u);
   for (int i = 0; i < 50; ++i) EXPECT_EQ(order[i], i);
 }
@@ -144,9 +143,11 @@ TEST(WinsysDialog, WithoutAWindowNothingRuns) {
   TestDialog dialog;
   EXPECT_EQ(dialog.SendMessage(100, 1, 0), 0);
   dialog.PostCall([] { FAIL(); });
+  dialog.PostMessage(100, 2, 0);
   dialog.SetText(20, "x");
   EXPECT_EQ(dialog.GetText(20), "");
   QCoreApplication::processEvents();
+  EXPECT_TRUE(dialog.messages.empty());
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QThread>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -284,36 +285,61 @@ class Recorder : public winsys::Dialog {
   }
 };
 
-TEST(WorkerLink, ReportsInOrderAndNeverOutlivesTheWindow) {
-  auto dialog = std::make_unique<Recorder>();
-  ASSERT_TRUE(dialog->Create(nullptr));
-  std::shared_ptr<winsys::WindowLink> link = dialog->Link();
+TEST(WorkerLink, PostsRunInOrderOnTheUserInterfaceThread) {
+  Recorder dialog;
+  ASSERT_TRUE(dialog.Create(nullptr));
+  const winsys::WindowLink link = dialog.Link();
+  ASSERT_TRUE(link.IsLinked());
   std::vector<int> order;
-  std::atomic<intptr_t> first{-1};
+  std::atomic<bool> off_thread{false};
+  const QThread* ui = QThread::currentThread();
   std::thread worker([&] {
-    for (int i = 0; i < 20; ++i) link->Post([&order, i] { order.push_back(i); });
-    first = link->Send(0x464, 5, 0);  // runs after the posted calls
+    for (int i = 0; i < 20; ++i) {
+      link.Post([&order, &off_thread, ui, i] {
+        if (QThread::currentThread() != ui) off_thread = true;
+        order.push_back(i);
+      });
+    }
+    dialog.PostMessage(0x464, 5, 0);  // after the posted calls
   });
-  while (first < 0) QCoreApplication::processEvents();
   worker.join();
-  EXPECT_EQ(first, 6);
+  EXPECT_TRUE(order.empty());  // nothing runs before the window's thread takes it
+  while (dialog.messages.empty()) QCoreApplication::processEvents();
+  EXPECT_EQ(dialog.messages, std::vector<uintptr_t>{5});
   ASSERT_EQ(order.size(), 20u);
   for (int i = 0; i < 20; ++i) EXPECT_EQ(order[i], i);
+  EXPECT_FALSE(off_thread);
+}
 
-  // A worker blocked in Send while the window goes is let go, and the window side does not
-  // wait for it; later reports reach nothing.
-  std::atomic<bool> sending{false};
-  std::atomic<intptr_t> second{-1};
-  std::thread blocked([&] {
-    sending = true;
-    second = link->Send(0x464, 9, 0);
-    link->Post([] { ADD_FAILURE() << "a call reached a window that is gone"; });
-  });
-  while (!sending) std::this_thread::yield();
-  dialog.reset();  // never returns to the event loop before the window is gone
-  blocked.join();
-  EXPECT_EQ(second, 0);
-  EXPECT_TRUE(link->IsCut());
+// Calls still queued when their window goes are dropped, whether the dialog goes with it
+// or stays; a link taken without a window reaches nothing.
+TEST(WorkerLink, PostsToAWindowThatIsGoneAreDropped) {
+  for (const bool dialog_stays : {false, true}) {
+    auto dialog = std::make_unique<Recorder>();
+    ASSERT_TRUE(dialog->Create(nullptr));
+    const winsys::WindowLink link = dialog->Link();
+    auto ran = std::make_shared<std::atomic<int>>(0);
+    std::thread worker([&] {
+      for (int i = 0; i < 50; ++i) link.Post([ran] { ++*ran; });
+      dialog->PostMessage(0x464, 1, 0);
+    });
+    worker.join();  // a worker ends before its window goes
+    if (dialog_stays) {
+      delete dialog->Window();
+      EXPECT_FALSE(dialog->HasWindow());
+      EXPECT_FALSE(dialog->Link().IsLinked());
+      dialog->Link().Post([ran] { ++*ran; });
+    } else {
+      dialog.reset();
+    }
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(*ran, 0) << dialog_stays;
+    if (dialog) {
+      EXPECT_TRUE(dialog->messages.empty());
+    }
+  }
+  winsys::WindowLink nowhere;
+  nowhere.Post([] { ADD_FAILURE() << "a link to nothing ran a call"; });
   QCoreApplication::processEvents();
 }
 

@@ -1,7 +1,5 @@
 #include "tools/protocol/CFileDownDlg.h"
 
-#include <mutex>
-
 #include "base/cnum.h"
 #include "base/format.h"
 #include "winsys/Prompt.h"
@@ -33,32 +31,17 @@ std::string PortDeviceText(int port) {
 
 }  // namespace
 
-// Holds the link of the current window: a worker posts through it, never through the
-// dialog, so nothing reaches a window or dialog that has gone.
-struct CFileDownDlg::Outlet {
-  std::mutex mutex;
-  std::shared_ptr<winsys::WindowLink> link;
-
-  void Post(std::function<void()> call) {
-    std::shared_ptr<winsys::WindowLink> current;
-    {
-      std::lock_guard<std::mutex> lock(mutex);
-      current = link;
-    }
-    if (current) current->Post(std::move(call));
-  }
-};
-
-CFileDownDlg::CFileDownDlg() : Dialog(162), outlet_(std::make_shared<Outlet>()) {
+CFileDownDlg::CFileDownDlg() : Dialog(162) {
   OnClicked(kOpenButton, [this] { OnOpenFile(); });
   OnClicked(kSendButton, [this] { OnSend(); });
   OnClicked(kHelpButton, [this] { OnHelp(); });
   OnSelChange(kPort, [this] { OnPortChange(); });
 }
 
-// The worker may still be in a transfer: it is cancelled, not waited for, and reports
-// nothing from here on.
-CFileDownDlg::~CFileDownDlg() = default;
+// A transfer under way is stopped; the worker is joined before the window goes.
+CFileDownDlg::~CFileDownDlg() {
+  sender_.reset();
+}
 
 void CFileDownDlg::UseWorkerLauncher(protocol::FileSender::Launcher launcher) {
   WorkerLauncher() = std::move(launcher);
@@ -78,20 +61,17 @@ void CFileDownDlg::OnInitDialog() {
   SetPos(kProgress, 0);
   ShowPortDevices();
 
-  {
-    std::lock_guard<std::mutex> lock(outlet_->mutex);
-    outlet_->link = Link();
-  }
-  if (sender_) return;  // one worker for the life of the dialog
+  // One worker for the life of the window; it reports only through the window's link.
+  const winsys::WindowLink link = Link();
   protocol::FileSender::Reports reports;
-  reports.status = [this, outlet = outlet_](const std::string& text) {
-    outlet->Post([this, text] { SetText(kStatus, text); });
+  reports.status = [this, link](const std::string& text) {
+    link.Post([this, text] { SetText(kStatus, text); });
   };
-  reports.progress = [this, outlet = outlet_](int position) {
-    outlet->Post([this, position] { SetPos(kProgress, position); });
+  reports.progress = [this, link](int position) {
+    link.Post([this, position] { SetPos(kProgress, position); });
   };
-  reports.finished = [this, outlet = outlet_] {
-    outlet->Post([this] {
+  reports.finished = [this, link] {
+    link.Post([this] {
       sending_ = false;
       Enable(kSendButton, true);
       SetPos(kProgress, 0);
@@ -104,6 +84,11 @@ void CFileDownDlg::OnInitDialog() {
     Enable(kSendButton, false);
     SetText(kStatus, "发送线程启动失败!");
   }
+}
+
+void CFileDownDlg::OnDestroy() {
+  sender_.reset();
+  sending_ = false;
 }
 
 void CFileDownDlg::OnOpenFile() {

@@ -1,5 +1,6 @@
 // Serial file sender window (template 162): loads a file and sends it to a target board
 // packet by packet on a worker thread, which reports back only through the window's link.
+// The worker lives as long as the window: it is stopped and joined when the window goes.
 #pragma once
 
 #include <memory>
@@ -12,21 +13,20 @@ class CFileDownDlg : public winsys::Dialog {
   CFileDownDlg();
   ~CFileDownDlg() override;
 
-  // How windows created from now on start their worker (tests make it fail); an empty
-  // launcher restores the detached thread.
+  // How windows created from now on start their worker (tests watch it or make it fail);
+  // an empty launcher restores the plain thread.
   static void UseWorkerLauncher(protocol::FileSender::Launcher launcher);
 
  private:
   void OnInitDialog() override;
+  void OnDestroy() override;
   void OnOpenFile();
   void OnSend();
   void OnHelp();
   void OnPortChange();
   void ShowPortDevices();
 
-  struct Outlet;
-  std::shared_ptr<Outlet> outlet_;  // the worker's way to the window
-  std::unique_ptr<protocol::FileSender> sender_;
+  std::unique_ptr<protocol::FileSender> sender_;  // while the window exists
   protocol::FileBytes file_;  // the loaded bytes; a transfer holds its own reference
   bool sending_ = false;
 };

@@ -39,7 +39,7 @@ struct DeviceMap {
 };
 
 DeviceMap& Devices() {
-  static DeviceMap* map = new DeviceMap;  // never destroyed: worker threads may outlive exit
+  static DeviceMap* map = new DeviceMap;  // never destroyed: usable until the very end
   return *map;
 }
 
@@ -99,7 +99,17 @@ CComPort::CComPort() {
 }
 
 CComPort::~CComPort() {
+  wake_on_stop_.reset();  // before the descriptor it writes to goes
   if (cancel_fd_ >= 0) close(cancel_fd_);
+}
+
+void CComPort::StopOn(std::stop_token stop) {
+  wake_on_stop_.reset();
+  stop_ = std::move(stop);
+  // The request sets the token before it runs this, so a Read that resets the event and
+  // then finds no request yet is still woken.
+  wake_on_stop_ = std::make_unique<std::stop_callback<std::function<void()>>>(
+      stop_, std::function<void()>([this] { Cancel(); }));
 }
 
 bool CComPort::Open() {
@@ -151,6 +161,8 @@ bool CComPort::Open() {
 
 void CComPort::Close() {
   if (fd_ >= 0) {
+    // A stopped transfer does not wait for a stuck line to take what is still queued.
+    if (Stopped()) tcflush(fd_, TCOFLUSH);
     ioctl(fd_, TIOCNXCL);  // a pseudo-terminal keeps the flag while its other end is open
     close(fd_);
     fd_ = -1;
@@ -167,6 +179,7 @@ int CComPort::Write(const uint8_t* data, int count) {
       Clock::now() + std::chrono::milliseconds(kWriteConstantMs + int64_t{kWritePerByteMs} * count);
   int written = 0;
   while (written < count) {
+    if (Stopped()) return written;
     const ssize_t n = write(fd_, data + written, static_cast<size_t>(count - written));
     if (n > 0) {
       written += static_cast<int>(n);
@@ -179,15 +192,18 @@ int CComPort::Write(const uint8_t* data, int count) {
     }
     const int left = MsLeft(deadline);
     if (left == 0) return written;
-    pollfd port{fd_, POLLOUT, 0};
-    if (poll(&port, 1, left) < 0 && errno != EINTR) {
+    pollfd fds[2] = {{fd_, POLLOUT, 0}, {cancel_fd_, POLLIN, 0}};
+    if (poll(fds, 2, left) < 0 && errno != EINTR) {
       last_error = base::Format("写入失败，错误码：%d", errno);
       return 0;
     }
+    // A cancel is meant for a waiting Read, which resets the event anyway; only a stop
+    // ends the write.
+    if (fds[1].revents & POLLIN) ResetEvent(cancel_fd_);
   }
   // The write ends when the bytes have left the driver's queue, as far as it can tell.
   int queued = 0;
-  while (ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0) {
+  while (!Stopped() && ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0) {
     const int left = MsLeft(deadline);
     if (left == 0) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(std::min(left, 2)));
@@ -205,6 +221,10 @@ int CComPort::Read(uint8_t* data, int count) {
     return -1;
   }
   ResetEvent(cancel_fd_);
+  if (Stopped()) {  // requested before the reset: its wake-up is gone with it
+    last_error = "读取等待被用户取消";
+    return -1;
+  }
   if (count <= 0) return 0;
   const auto deadline = Clock::now() + std::chrono::milliseconds(kReadWaitMs);
   int got = 0;

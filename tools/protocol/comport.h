@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -24,7 +27,7 @@ class CComPort {
   bool IsOpen() const { return fd_ >= 0; }
 
   // Sends count bytes within 2000 ms + 50 ms per byte (until they have left the driver's
-  // queue); returns the count written (less on time-out), or 0 on failure.
+  // queue); returns the count written (less on time-out or stop), or 0 on failure.
   int Write(const uint8_t* data, int count);
   // Receives exactly count bytes within 3000 ms; returns count, or -1 on failure (time-out,
   // cancel, a port that is gone). Bytes of an unfinished read are dropped.
@@ -33,14 +36,23 @@ class CComPort {
   // From any thread: a Read that is waiting ends at once with "读取等待被用户取消".
   // A Read that starts later forgets an earlier cancel.
   void Cancel();
+  // From now on a stop request on `stop` ends a waiting Read or Write at once, and every
+  // later one before it waits: unlike a cancel it is never forgotten. Close then drops
+  // output the line has not sent yet instead of waiting for it. Set by the thread that uses
+  // the port, before it reads or writes.
+  void StopOn(std::stop_token stop);
 
   int baud_rate = 9600;
   int port_number = 1;
   std::string last_error;
 
  private:
+  bool Stopped() const { return stop_.stop_requested(); }
+
   int fd_ = -1;
   int cancel_fd_ = -1;  // eventfd
+  std::stop_token stop_;
+  std::unique_ptr<std::stop_callback<std::function<void()>>> wake_on_stop_;
 };
 
 // COM numbers on Linux. COM n is the n-th serial device present, in this order: USB

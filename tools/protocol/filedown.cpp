@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <condition_variable>
 #include <cstring>
 #include <mutex>
 #include <new>
@@ -71,7 +70,8 @@ std::string FileSendHelpText() {
 }
 
 void RunTransfer(CComPort& port, const SendJob& job, const TransferReports& reports,
-                 const std::atomic<bool>& stop) {
+                 std::stop_token stop) {
+  port.StopOn(stop);
   port.port_number = job.port;
   port.baud_rate = job.baud;
   if (!port.Open()) {
@@ -87,7 +87,7 @@ void RunTransfer(CComPort& port, const SendJob& job, const TransferReports& repo
   size_t offset = 0;
   bool complete = true;
   while (offset < data.size()) {
-    if (stop) {
+    if (stop.stop_requested()) {
       complete = false;
       break;
     }
@@ -98,7 +98,7 @@ void RunTransfer(CComPort& port, const SendJob& job, const TransferReports& repo
     port.Write(sent.data(), packet);  // a short write shows as a missing echo
     const int got = port.Read(echo.data(), packet);
     if (got == -1) {
-      if (!stop) reports.status(port.last_error);
+      if (!stop.stop_requested()) reports.status(port.last_error);
       complete = false;
       break;
     }
@@ -119,82 +119,54 @@ void RunTransfer(CComPort& port, const SendJob& job, const TransferReports& repo
   port.Close();
 }
 
-// Shared by the sender and its worker; whichever lets go last frees it.
-struct FileSender::State {
-  std::mutex mutex;
-  std::condition_variable wake;
-  bool start = false;  // the auto-reset start signal
-  bool gone = false;   // the owner has gone: report nothing more
-  std::atomic<bool> stop{false};
-  SendJob job;
-  Reports reports;
-  CComPort port;
-};
-
-bool FileSender::LaunchDetached(std::function<void()> body) {
+std::jthread FileSender::LaunchThread(std::function<void(std::stop_token)> body) {
   try {
-    std::thread(std::move(body)).detach();
-    return true;
+    return std::jthread(std::move(body));
   } catch (const std::system_error&) {
-    return false;
+    return std::jthread();
   }
 }
 
 FileSender::FileSender(Reports reports, Launcher launcher)
-    : state_(std::make_shared<State>()), launcher_(std::move(launcher)) {
-  state_->reports = std::move(reports);
-}
+    : reports_(std::move(reports)), launcher_(std::move(launcher)) {}
 
 FileSender::~FileSender() {
-  {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->gone = true;
-    state_->stop = true;
-  }
-  state_->wake.notify_all();
-  state_->port.Cancel();
+  // The worker waits for nobody, so it ends soon: its waits end on the stop request.
+  worker_.request_stop();
+  if (worker_.joinable()) worker_.join();
 }
 
 bool FileSender::Start() {
-  if (started_) return true;
-  std::shared_ptr<State> state = state_;
-  started_ = launcher_ && launcher_([state] { Work(state); });
-  return started_;
+  if (worker_.joinable()) return true;
+  if (launcher_) worker_ = launcher_([this](std::stop_token stop) { Work(std::move(stop)); });
+  return worker_.joinable();
 }
 
 bool FileSender::Send(SendJob job) {
-  if (!started_) return false;
+  if (!worker_.joinable()) return false;
   {
-    std::lock_guard<std::mutex> lock(state_->mutex);
-    state_->job = std::move(job);
-    state_->start = true;
+    std::lock_guard<std::mutex> lock(mutex_);
+    job_ = std::move(job);
+    start_ = true;
   }
-  state_->wake.notify_one();
+  wake_.notify_one();
   return true;
 }
 
-void FileSender::Work(const std::shared_ptr<State>& state) {
-  // Reports go out under the lock, so none is under way once the owner has marked it gone.
-  const auto report = [&state](const auto& deliver) {
-    std::lock_guard<std::mutex> lock(state->mutex);
-    if (!state->gone) deliver(state->reports);
-  };
-  const TransferReports reports{
-      [&](const std::string& text) { report([&](Reports& r) { r.status(text); }); },
-      [&](int position) { report([&](Reports& r) { r.progress(position); }); },
-  };
+void FileSender::Work(std::stop_token stop) {
+  const TransferReports reports{reports_.status, reports_.progress};
   for (;;) {
     SendJob job;
     {
-      std::unique_lock<std::mutex> lock(state->mutex);
-      state->wake.wait(lock, [&] { return state->start || state->stop; });
-      if (state->stop) return;
-      state->start = false;
-      job = std::move(state->job);
-      state->job = SendJob{};
+      std::unique_lock<std::mutex> lock(mutex_);
+      if (!wake_.wait(lock, stop, [this] { return start_; })) return;  // stopped
+      start_ = false;
+      job = std::move(job_);
+      job_ = SendJob{};
     }
-    RunTransfer(state->port, job, reports, state->stop);
-    report([](Reports& r) { r.finished(); });
+    RunTransfer(port_, job, reports, stop);
+    if (stop.stop_requested()) return;
+    reports_.finished();
   }
 }
 

@@ -1,14 +1,17 @@
 // Serial file sender: a file goes out in packets of 64, 256 or 512 bytes (the last one
 // filled up with FFh); the target echoes every packet, and the echo must equal it.
-// Transfers run on one worker thread that lives as long as its owner wants it and never
-// reports to an owner that has gone.
+// Transfers run on one worker thread that its owner stops and joins: a stop request ends a
+// waiting read or write at once, so the owner never waits long for it.
 #pragma once
 
-#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tools/protocol/comport.h"
@@ -51,10 +54,10 @@ struct TransferReports {
   std::function<void(int)> progress;  // 0 to 100
 };
 
-// One transfer: open, every packet written and its echo read and compared, close. Ends
-// early without a report when `stop` is set.
+// One transfer: open, every packet written and its echo read and compared, close. A stop
+// request on `stop` ends it at once (a waiting read or write included), without a report.
 void RunTransfer(CComPort& port, const SendJob& job, const TransferReports& reports,
-                 const std::atomic<bool>& stop);
+                 std::stop_token stop);
 
 class FileSender {
  public:
@@ -63,29 +66,33 @@ class FileSender {
     std::function<void(int)> progress;
     std::function<void()> finished;  // the transfer is over: "发送" back, bar to 0
   };
-  // Runs `body` on a new thread that nobody joins; false when no thread can be started.
-  using Launcher = std::function<bool(std::function<void()> body)>;
-  static bool LaunchDetached(std::function<void()> body);
+  // Runs `body` on a new thread; a thread that is not joinable when none can be started.
+  using Launcher = std::function<std::jthread(std::function<void(std::stop_token)> body)>;
+  static std::jthread LaunchThread(std::function<void(std::stop_token)> body);
 
-  explicit FileSender(Reports reports, Launcher launcher = LaunchDetached);
-  // Cancels a running transfer without waiting for it; no report is made once it returns.
+  explicit FileSender(Reports reports, Launcher launcher = LaunchThread);
+  // Stops a running transfer and joins the worker; nothing is reported from the stop on.
   ~FileSender();
   FileSender(const FileSender&) = delete;
   FileSender& operator=(const FileSender&) = delete;
 
   // Starts the worker, which then waits for Send. False when it cannot be started.
   bool Start();
-  bool Running() const { return started_; }
+  bool Running() const { return worker_.joinable(); }
   // The start signal (auto-reset): the worker runs one transfer of `job`.
   bool Send(SendJob job);
 
  private:
-  struct State;
-  static void Work(const std::shared_ptr<State>& state);
+  void Work(std::stop_token stop);
 
-  std::shared_ptr<State> state_;
+  std::mutex mutex_;
+  std::condition_variable_any wake_;
+  bool start_ = false;  // the auto-reset start signal
+  SendJob job_;
+  Reports reports_;
+  CComPort port_;  // used by the worker only
   Launcher launcher_;
-  bool started_ = false;
+  std::jthread worker_;
 };
 
 }  // namespace protocol

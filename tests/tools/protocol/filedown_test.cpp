@@ -61,11 +61,10 @@ TEST_P(TransferTest, ReportsAndWire) {
   job.packet = c.packet;
   std::vector<std::string> statuses;
   std::vector<int> progress;
-  const std::atomic<bool> stop{false};
   protocol::RunTransfer(port, job,
                         {[&](const std::string& text) { statuses.push_back(text); },
                          [&](int position) { progress.push_back(position); }},
-                        stop);
+                        std::stop_token());
   protocol::SetComDevice(kCom, "");
 
   EXPECT_EQ(statuses, std::vector<std::string>{c.status});
@@ -137,10 +136,10 @@ TEST(Transfer, PortThatCannotOpenSendsNothing) {
   job.port = 20;
   std::vector<std::string> statuses;
   int reports = 0;
-  const std::atomic<bool> stop{false};
   protocol::RunTransfer(
       port, job,
-      {[&](const std::string& text) { statuses.push_back(text); }, [&](int) { ++reports; }}, stop);
+      {[&](const std::string& text) { statuses.push_back(text); }, [&](int) { ++reports; }},
+      std::stop_token());
   protocol::SetSerialDeviceFolders("/dev", "/sys/class/tty");
   fs::remove_all(empty);
   EXPECT_EQ(statuses, std::vector<std::string>{"打开COM20失败"});
@@ -280,48 +279,58 @@ TEST(Sender, EachStartSignalRunsOneTransferOfItsOwnBytes) {
 
 TEST(Sender, WithoutAThreadNothingStarts) {
   Log log;
-  protocol::FileSender sender(log.Reports(), [](std::function<void()>) { return false; });
+  protocol::FileSender sender(log.Reports(),
+                              [](std::function<void(std::stop_token)>) { return std::jthread(); });
   EXPECT_FALSE(sender.Start());
   EXPECT_FALSE(sender.Send({std::make_shared<const std::vector<uint8_t>>(10, 0), kCom, 9600, 64}));
   EXPECT_TRUE(log.lines.empty());
 }
 
-TEST(Sender, GoingAwayMidTransferNeitherWaitsNorReportsAndTheWorkerEnds) {
+// The sender going away mid-transfer stops the worker, which is waiting for an echo that
+// never comes, and joins it: the worker has ended when the destructor returns, and nothing
+// is reported after the stop.
+TEST(Sender, GoingAwayStopsAndJoinsTheWorkerWaitingForAnEcho) {
   PtyTarget target(Behaviour::kSilent, 64);
   protocol::SetComDevice(kCom, target.path());
   auto worker_done = std::make_shared<std::atomic<bool>>(false);
   auto reports_after = std::make_shared<std::atomic<int>>(0);
-  auto gone = std::make_shared<std::atomic<bool>>(false);
-  const auto count_late = [gone, reports_after] {
-    if (*gone) ++*reports_after;
+  auto stopping = std::make_shared<std::atomic<bool>>(false);
+  const auto count_late = [stopping, reports_after] {
+    if (*stopping) ++*reports_after;
   };
-  {
-    protocol::FileSender sender(
-        {[count_late](const std::string&) { count_late(); }, [count_late](int) { count_late(); },
-         [count_late] { count_late(); }},
-        [worker_done](std::function<void()> body) {
-          std::thread([body = std::move(body), worker_done] {
-            body();
-            *worker_done = true;
-          }).detach();
-          return true;
+  auto sender = std::make_unique<protocol::FileSender>(
+      protocol::FileSender::Reports{[count_late](const std::string&) { count_late(); },
+                                    [count_late](int) { count_late(); },
+                                    [count_late] { count_late(); }},
+      [worker_done](std::function<void(std::stop_token)> body) {
+        return std::jthread([body = std::move(body), worker_done](std::stop_token stop) {
+          body(std::move(stop));
+          *worker_done = true;
         });
-    ASSERT_TRUE(sender.Start());
-    ASSERT_TRUE(
-        sender.Send({std::make_shared<const std::vector<uint8_t>>(1000, 0x5A), kCom, 9600, 64}));
-    // Wait until the first packet is out: the worker is now waiting for the echo.
-    for (int i = 0; i < 500 && target.Sessions().empty(); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    ASSERT_FALSE(target.Sessions().empty());
+      });
+  ASSERT_TRUE(sender->Start());
+  ASSERT_TRUE(
+      sender->Send({std::make_shared<const std::vector<uint8_t>>(1000, 0x5A), kCom, 115200, 64}));
+  // Wait until the first packet is out: the worker is now waiting for the echo.
+  for (int i = 0; i < 500 && target.Sessions().empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
-  *gone = true;
-  for (int i = 0; i < 500 && !*worker_done; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  ASSERT_FALSE(target.Sessions().empty());
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  *stopping = true;
+  const auto start = std::chrono::steady_clock::now();
+  sender.reset();
+  const auto took = std::chrono::steady_clock::now() - start;
   protocol::SetComDevice(kCom, "");
   EXPECT_TRUE(*worker_done);
   EXPECT_EQ(*reports_after, 0);
+  // Catches only a hang (the read alone would wait 3 s); bench/ measures the latency.
+  EXPECT_LT(took, std::chrono::seconds(5));
+  // The port was closed: the target saw its one session end.
+  for (int i = 0; i < 500 && target.FinishedSessions() < 1; ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  EXPECT_EQ(target.FinishedSessions(), 1);
 }
 
 }  // namespace

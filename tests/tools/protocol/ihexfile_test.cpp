@@ -416,7 +416,7 @@ TEST_F(HexFileTest, NoDataAndTheSizeCap) {
   const CIHexFile::Conversion result = reader.ReadForConversion(hex);
   const bool refused = !result.ok && result.text == "系统没有足够内存!" &&
                        result.title == "申请系统内在失败" && !reader.IsOpen();
-  std::_Exit(refused ? 0 : 1);
+  std::exit(refused ? 0 : 1);
 }
 
 TEST_F(HexFileTest, NoMemoryForTheImage) {
