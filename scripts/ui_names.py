@@ -40,7 +40,7 @@ class Faults(list):
 
 def check_name(faults, path, name, what):
     if not isinstance(name, str) or not NAME.match(name) or name in CXX_KEYWORDS:
-        faults.add(path, f'{what}: "{name}" is not a lower_snake_case identifier')
+        faults.add(path, f'{what}: "{name}" is not a lower_snake_case name usable in C++')
         return False
     return True
 
