@@ -45,6 +45,18 @@ def check_name(faults, path, name, what):
     return True
 
 
+def take_name(faults, path, seen, name, number, kind):
+    """Records `name` for `number` in `seen` unless it is unusable or taken."""
+    one, two = kind
+    if not check_name(faults, path, name, f"{one} {number}"):
+        return False
+    if name in seen:
+        faults.add(path, f'{two} {seen[name]} and {number} are both named "{name}"')
+        return False
+    seen[name] = number
+    return True
+
+
 def stem(path):
     return os.path.splitext(os.path.basename(path))[0]
 
@@ -85,12 +97,8 @@ def dialog_header(faults, path, data):
         if not has_id:
             continue
         cname, cid = control["name"], control["id"]
-        if not check_name(faults, path, cname, f"control {cid}"):
+        if not take_name(faults, path, seen, cname, cid, ("control", "controls")):
             continue
-        if cname in seen:
-            faults.add(path, f'controls {seen[cname]} and {cid} are both named "{cname}"')
-            continue
-        seen[cname] = cid
         text = control.get("text", "")
         note = f"  // {control.get('kind')}" + (f" \"{text}\"" if text and "\n" not in text else "")
         lines.append(f"inline constexpr Control {cname}{{{cid}}};{note}")
@@ -107,12 +115,8 @@ def menu_header(faults, path, data):
             if iname is None or iid is None:
                 faults.add(path, f'entry "{item.get("text")}": needs an ID and a name')
                 continue
-            if not check_name(faults, path, iname, f"entry {iid}"):
+            if not take_name(faults, path, seen, iname, iid, ("entry", "entries")):
                 continue
-            if iname in seen:
-                faults.add(path, f'entries {seen[iname]} and {iid} are both named "{iname}"')
-                continue
-            seen[iname] = iid
             lines.append(
                 f"inline constexpr winsys::CommandId {camel(iname)}{{{iid}}};  // {item.get('text', '')}"
             )
