@@ -3,11 +3,13 @@
 #include "app/history.h"
 #include "app/version.h"
 
+namespace id = ui::about;
+
 void CAboutDlg::OnInitDialog() {
   SetCaption("关于本程序");
-  SetText(1014, app::AboutVersionLine());
-  SetText(1015, app::VersionHistory());
+  SetText(id::version, app::AboutVersionLine());
+  SetText(id::history, app::VersionHistory());
   std::string copyright;
   app::ReadVersionString("LegalCopyright", copyright);
-  SetText(1016, copyright);
+  SetText(id::copyright, copyright);
 }

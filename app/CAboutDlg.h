@@ -1,11 +1,12 @@
-// The About box (template 100): version line, release history and legal notice.
+// The About box (res/dialogs/about.json): version line, release history and legal notice.
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/about.h"
+#include "winsys/DialogOf.h"
 
-class CAboutDlg : public winsys::Dialog {
+class CAboutDlg : public winsys::DialogOf<ui::about::Window> {
  public:
-  CAboutDlg() : Dialog(100) {}
+  CAboutDlg() = default;
 
  protected:
   void OnInitDialog() override;

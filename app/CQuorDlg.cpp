@@ -4,14 +4,15 @@
 #include "app/ToolTable.h"
 #include "app/history.h"
 #include "banner/BannerFolder.h"
-#include "tools/protocol/HexToBin.h"
+
+namespace id = ui::main;
 
 namespace {
 constexpr int kBannerWidth = 500;
 constexpr int kBannerHeight = 60;
 }  // namespace
 
-CQuorDlg::CQuorDlg() : Dialog(102) {
+CQuorDlg::CQuorDlg() {
   for (const app::ToolEntry& entry : app::ToolTable()) {
     if (entry.make) tools_[entry.command] = entry.make();
   }
@@ -26,14 +27,14 @@ winsys::Dialog* CQuorDlg::ToolDialog(int command) const {
 
 void CQuorDlg::OnInitDialog() {
   AppendSystemMenu(kAboutCommand, "关于本程序(&A)...");
-  // An entry of the menu is live when the main window or a tool of the table stands behind it.
+  // An entry of the menu is live when a row of the tool table stands behind it.
   for (const int command : MenuCommands()) {
-    EnableMenuCommand(command, command == app::kHexToBinCommand || ToolDialog(command));
+    EnableMenuCommand(command, app::FindTool(command) != nullptr);
   }
   SetCaption(app::MainCaption());
   SetClientSize(kBannerWidth, kBannerHeight);
-  MoveControl(kBannerControl, 0, 0, kBannerWidth, kBannerHeight);
-  picture_.Attach(this, kBannerControl);
+  MoveControl(id::banner, 0, 0, kBannerWidth, kBannerHeight);
+  picture_.Attach(this, id::banner.value);
   if (picture_.LoadFromResource()) picture_.Draw();
   download_.SetOwner(this);
   download_.PrepareFolder();
@@ -43,13 +44,14 @@ void CQuorDlg::OnInitDialog() {
   SetTimer(kBannerTimer, 1000);
 }
 
-bool CQuorDlg::OnMenuCommand(int id) {
-  if (id == app::kHexToBinCommand) {
-    RunHexToBin(*this, hex_file_);
-    return true;
+bool CQuorDlg::OnMenuCommand(int command) {
+  const app::ToolEntry* tool = app::FindTool(command);
+  if (tool == nullptr) return false;
+  if (tool->run) {
+    tool->run(*this);
+  } else {
+    Launch(command);
   }
-  if (!ToolDialog(id)) return false;
-  Launch(id);
   return true;
 }
 
@@ -71,8 +73,8 @@ void CQuorDlg::OnDestroy() {
   picture_.Stop();
 }
 
-void CQuorDlg::OnSysCommand(int id) {
-  if ((id & 0xFFF0) == kAboutCommand) {
+void CQuorDlg::OnSysCommand(int command) {
+  if ((command & 0xFFF0) == kAboutCommand) {
     CAboutDlg about;
     about.DoModal(this);
   }
@@ -83,8 +85,8 @@ intptr_t CQuorDlg::OnMessage(unsigned message, uintptr_t wparam, intptr_t) {
   return 0;
 }
 
-void CQuorDlg::OnTimer(int id) {
-  if (id != kBannerTimer) return;
+void CQuorDlg::OnTimer(int timer) {
+  if (timer != kBannerTimer) return;
   const banner::BannerHandover::Step step = handover_.Tick();
   if (step == banner::BannerHandover::Step::kWait) return;
   ShowBannerFile(step == banner::BannerHandover::Step::kShowFileIfPresent);

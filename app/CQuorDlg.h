@@ -1,5 +1,5 @@
-// The main window: menu 136 over the 500 x 60 banner. It owns every tool dialog for the
-// whole run and opens each in a window of its own.
+// The main window: the main menu (res/menus/main_menu.json) over the 500 x 60 banner. It owns every
+// tool dialog for the whole run and opens each in a window of its own.
 #pragma once
 
 #include <map>
@@ -9,15 +9,16 @@
 #include "banner/BannerHandover.h"
 #include "banner/CDownloadAd.h"
 #include "banner/CPictureEx.h"
-#include "tools/protocol/ihexfile.h"
-#include "winsys/Dialog.h"
+#include "ui/main.h"
+#include "winsys/DialogOf.h"
 
-class CQuorDlg : public winsys::Dialog {
+class CQuorDlg : public winsys::DialogOf<ui::main::Window> {
  public:
   static constexpr unsigned kBannerMessage = 0x0400 + 100;  // WM_USER + 100
   static constexpr int kBannerTimer = 1;
   static constexpr int kAboutCommand = 16;
-  static constexpr int kBannerControl = 1021;
+  // The banner's control by number, for the console and the tests.
+  static constexpr int kBannerControl = ui::main::banner.value;
 
   CQuorDlg();
   ~CQuorDlg() override;
@@ -32,9 +33,9 @@ class CQuorDlg : public winsys::Dialog {
 
  protected:
   void OnInitDialog() override;
-  bool OnMenuCommand(int id) override;
-  void OnSysCommand(int id) override;
-  void OnTimer(int id) override;
+  bool OnMenuCommand(int command) override;
+  void OnSysCommand(int command) override;
+  void OnTimer(int timer) override;
   void OnCancel() override;
   // Esc on the main window does nothing: a stray second Esc after closing a tool must not
   // end the program. The close box, the window menu and the desktop still close it.
@@ -53,5 +54,4 @@ class CQuorDlg : public winsys::Dialog {
   CDownloadAd download_;
   banner::BannerHandover handover_;
   std::string banner_folder_;
-  CIHexFile hex_file_;  // read by menu command 32803
 };

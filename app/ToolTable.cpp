@@ -22,6 +22,8 @@
 #include "tools/protocol/CModBusDlg.h"
 #include "tools/protocol/CPostADlg.h"
 #include "tools/protocol/CToolsDlg.h"
+#include "tools/protocol/HexToBin.h"
+#include "ui/main_menu.h"
 
 namespace app {
 
@@ -35,35 +37,42 @@ std::unique_ptr<winsys::Dialog> Make() {
 }  // namespace
 
 const std::vector<ToolEntry>& ToolTable() {
-  // One row per tool: its menu command, its dialog class and that class's template. An
-  // entry of menu 136 without a row here is shown disabled.
+  namespace menu = ui::main_menu;
   // clang-format off
   static const std::vector<ToolEntry> table = {
-      {1000, Make<CModBusDlg>, 103},
-      {1004, Make<CPostADlg>, 130},
-      {1009, Make<CToolsDlg>, 129},
-      {1014, Make<CDEC2HEXDlg>, 132},
-      {1015, Make<CCheckDlg>, 131},
-      {32805, Make<CFileDownDlg>, 162},
-      {32822, Make<CEqSwitch>, 172},
-      {32783, Make<CFindResDlg>, 104},
-      {32785, Make<CResDlg>, 153},
-      {32797, Make<CRes2Dlg>, 157},
-      {32784, Make<CCapDlg>, 150},
-      {32799, Make<CCrDlg>, 159},
-      {32807, Make<CPowerDlg>, 163},
-      {32809, Make<CLinerPowerDlg>, 164},
-      {32818, Make<CNtcDlg>, 169},
-      {32787, Make<CTextDialog>, 134},
-      {32789, Make<CSegCodeDlg>, 142},
-      {32791, Make<CFontCode>, 149},
-      {32795, Make<CMidValueDlg>, 156},
-      {32801, Make<CTimerDlg>, 161},
-      {32824, Make<CMifareCode>, 173},
-      {32826, Make<CHeating>, 174},
+      {menu::kModbus, Make<CModBusDlg>, nullptr},
+      {menu::kTelecom, Make<CPostADlg>, nullptr},
+      {menu::kStorageCode, Make<CToolsDlg>, nullptr},
+      {menu::kDecHex, Make<CDEC2HEXDlg>, nullptr},
+      {menu::kChecksum, Make<CCheckDlg>, nullptr},
+      {menu::kHexToBin, nullptr, RunHexToBinCommand},
+      {menu::kFileSender, Make<CFileDownDlg>, nullptr},
+      {menu::kEqSwitch, Make<CEqSwitch>, nullptr},
+      {menu::kResistorFinder, Make<CFindResDlg>, nullptr},
+      {menu::kResistorDivider, Make<CResDlg>, nullptr},
+      {menu::kResistorParallel, Make<CRes2Dlg>, nullptr},
+      {menu::kCapacitorDelay, Make<CCapDlg>, nullptr},
+      {menu::kRcDropper, Make<CCrDlg>, nullptr},
+      {menu::kResistorPower, Make<CPowerDlg>, nullptr},
+      {menu::kLinearSupply, Make<CLinerPowerDlg>, nullptr},
+      {menu::kNtcTable, Make<CNtcDlg>, nullptr},
+      {menu::kCharCode, Make<CTextDialog>, nullptr},
+      {menu::kSegmentCode, Make<CSegCodeDlg>, nullptr},
+      {menu::kGlyphCode, Make<CFontCode>, nullptr},
+      {menu::kInterpolation, Make<CMidValueDlg>, nullptr},
+      {menu::kTimer, Make<CTimerDlg>, nullptr},
+      {menu::kMifareAccess, Make<CMifareCode>, nullptr},
+      {menu::kHeating, Make<CHeating>, nullptr},
   };
   // clang-format on
   return table;
+}
+
+const ToolEntry* FindTool(int command) {
+  for (const ToolEntry& entry : ToolTable()) {
+    if (entry.command == command) return &entry;
+  }
+  return nullptr;
 }
 
 }  // namespace app

@@ -1,4 +1,5 @@
-// Menu 136 and the tool dialog behind each entry.
+// The main menu's tools (res/menus/main_menu.json): one row per entry, with what the entry
+// runs. tools/README.md lists them with their files.
 #pragma once
 
 #include <functional>
@@ -6,19 +7,24 @@
 #include <vector>
 
 #include "winsys/Dialog.h"
+#include "winsys/Ids.h"
 
 namespace app {
 
-constexpr int kHexToBinCommand = 32803;
-
 struct ToolEntry {
-  int command;  // menu command ID
-  // Makes the tool's dialog object.
+  winsys::CommandId command;  // a name of ui::main_menu
+  // A tool with a window of its own: makes its dialog, which names its own template. The
+  // main window makes it once and keeps it for the run.
   std::function<std::unique_ptr<winsys::Dialog>()> make;
-  int template_id = 0;  // the template the class builds its window from
+  // A tool without a window of its own: runs its flow over `owner`, the main window.
+  std::function<void(winsys::Dialog& owner)> run;
 };
 
-// Every command of menu 136 that opens a tool window, with its dialog.
+// Every entry of the main menu that does something; an entry without a row is shown
+// disabled.
 const std::vector<ToolEntry>& ToolTable();
+
+// The row of menu command `command`, or nullptr.
+const ToolEntry* FindTool(int command);
 
 }  // namespace app

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "winsys/Ids.h"
 #include "winsys/WindowLink.h"
 
 class QWidget;
@@ -29,6 +30,7 @@ constexpr int kIdCancel = 2;
 class Dialog {
  public:
   explicit Dialog(int template_id);
+  explicit Dialog(winsys::TemplateId template_id) : Dialog(template_id.value) {}
   virtual ~Dialog();
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;

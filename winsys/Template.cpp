@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -34,6 +33,30 @@ bool Contains(const List& list, const std::string& flag) {
     if (flag == item) return true;
   }
   return false;
+}
+
+constexpr char kDialogFolder[] = ":/dialogs";
+constexpr char kMenuFolder[] = ":/menus";
+
+// Files are named for what they hold (dialogs/modbus.json) while the program and the
+// console ask by number: the number is the "id" inside each file. Read once per folder.
+const std::map<int, QString>& ResourcesByNumber(const char* folder) {
+  static std::mutex mutex;
+  static std::map<std::string, std::map<int, QString>> indexes;
+  std::lock_guard<std::mutex> lock(mutex);
+  auto [found, added] = indexes.try_emplace(folder);
+  if (added) {
+    const QDir dir{QString::fromUtf8(folder)};
+    for (const QString& name : dir.entryList({"*.json"}, QDir::Files, QDir::Name)) {
+      const QString path = dir.filePath(name);
+      const auto json = ReadQResource(path);
+      if (!json) continue;
+      const QJsonValue id = QJsonDocument::fromJson(*json).object().value("id");
+      // The first file of a number wins; the build refuses two in res/.
+      if (id.isDouble()) found->second.try_emplace(id.toInt(), path);
+    }
+  }
+  return found->second;
 }
 
 // A template is refused whole when any row names a kind or style that nothing builds, so a
@@ -112,7 +135,11 @@ const DialogTemplate* FindDialogTemplate(int id, std::string* error) {
   auto found = cache.find(id);
   if (found == cache.end()) {
     Loaded loaded;
-    if (auto json = ReadQResource(QString(":/dialogs/%1.json").arg(id))) {
+    const std::map<int, QString>& files = ResourcesByNumber(kDialogFolder);
+    auto file = files.find(id);
+    if (file == files.end()) {
+      loaded.error = "no such template";
+    } else if (auto json = ReadQResource(file->second)) {
       loaded.dialog = Parse(*json, &loaded.error);
     } else {
       loaded.error = "no such template";
@@ -125,18 +152,19 @@ const DialogTemplate* FindDialogTemplate(int id, std::string* error) {
 
 std::vector<int> DialogTemplateIds() {
   std::vector<int> ids;
-  for (const QString& name : QDir(QStringLiteral(":/dialogs")).entryList({"*.json"})) {
-    ids.push_back(name.section('.', 0, 0).toInt());
-  }
-  std::sort(ids.begin(), ids.end());
+  for (const auto& [id, path] : ResourcesByNumber(kDialogFolder)) ids.push_back(id);
   return ids;
 }
 
 std::vector<MenuPopup> LoadMenu(int id) {
   std::vector<MenuPopup> menu;
-  auto json = ReadQResource(QString(":/menus/%1.json").arg(id));
+  const std::map<int, QString>& files = ResourcesByNumber(kMenuFolder);
+  auto file = files.find(id);
+  if (file == files.end()) return menu;
+  auto json = ReadQResource(file->second);
   if (!json) return menu;
-  for (const QJsonValue& value : QJsonDocument::fromJson(*json).array()) {
+  for (const QJsonValue& value :
+       QJsonDocument::fromJson(*json).object().value("popups").toArray()) {
     const QJsonObject object = value.toObject();
     MenuPopup popup;
     popup.text = object.value("text").toString().toStdString();

@@ -78,10 +78,13 @@ TEST_F(MainWindowTest, EntriesOfToolsNotBuiltAreDisabled) {
   CQuorDlg main;
   ASSERT_TRUE(main.Create(nullptr));
   for (const app::ToolEntry& entry : app::ToolTable()) {
-    EXPECT_EQ(main.IsMenuCommandEnabled(entry.command), entry.make != nullptr) << entry.command;
-    if (!entry.make) {
-      EXPECT_FALSE(main.RunMenuCommand(entry.command));
-    }
+    EXPECT_TRUE(main.IsMenuCommandEnabled(entry.command)) << entry.command;
+    EXPECT_NE(entry.make != nullptr, entry.run != nullptr) << entry.command;
+  }
+  for (const int command : main.MenuCommands()) {
+    if (app::FindTool(command) != nullptr) continue;
+    EXPECT_FALSE(main.IsMenuCommandEnabled(command)) << command;
+    EXPECT_FALSE(main.RunMenuCommand(command)) << command;
   }
   EXPECT_TRUE(main.IsMenuCommandEnabled(1015));
 }

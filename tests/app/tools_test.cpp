@@ -44,7 +44,6 @@ TEST(ToolTemplates, EveryToolOpensAndItsBindingFitsItsTemplate) {
       ASSERT_TRUE(main.RunMenuCommand(entry.command));
       winsys::Dialog* tool = main.ToolDialog(entry.command);
       ASSERT_TRUE(tool && tool->IsWindowVisible());
-      EXPECT_EQ(tool->TemplateId(), entry.template_id);
       // Work every control once as a user would, so every handler runs.
       const winsys::DialogTemplate* tmpl = winsys::FindDialogTemplate(tool->TemplateId());
       ASSERT_NE(tmpl, nullptr);

@@ -3,55 +3,43 @@
 #include "tools/circuit/capdelay.h"
 #include "winsys/Canvas.h"
 
+namespace id = ui::capacitor_delay;
+
 namespace {
-constexpr int kDischarge = 1044;
-constexpr int kCharge = 1045;
-constexpr int kCompute = 1000;
-constexpr int kVe = 1001;
-constexpr int kVx1 = 1002;
-constexpr int kVx2 = 1003;
-constexpr int kPicture = 1004;
-constexpr int kR = 1005;
-constexpr int kC = 1006;
-constexpr int kT = 1007;
 constexpr int kDischargeBitmap = 151;
 constexpr int kChargeBitmap = 152;
 
-int FieldId(circuit::CapField field) {
-  switch (field) {
-    case circuit::CapField::kR:
-      return kR;
-    case circuit::CapField::kC:
-      return kC;
-    case circuit::CapField::kT:
-      break;
-  }
-  return kT;
-}
+constexpr winsys::FieldControls<circuit::CapField, id::Window, 3> kFieldControls{{
+    {circuit::CapField::kR, id::resistance},
+    {circuit::CapField::kC, id::capacitance},
+    {circuit::CapField::kT, id::delay},
+}};
+static_assert(kFieldControls.InFieldOrder());
 }  // namespace
 
-CCapDlg::CCapDlg() : Dialog(150) {
-  OnClicked(kCompute, [this] { OnCompute(); });
-  OnClicked(kDischarge, [this] { InvalidateControl(kPicture); });
-  OnClicked(kCharge, [this] { InvalidateControl(kPicture); });
+CCapDlg::CCapDlg() {
+  OnClicked(id::compute, [this] { OnCompute(); });
+  OnClicked(id::discharge, [this] { InvalidateControl(id::picture); });
+  OnClicked(id::charge, [this] { InvalidateControl(id::picture); });
 }
 
 void CCapDlg::OnInitDialog() {
-  SetCheck(kDischarge, true);
-  MoveControl(kPicture, 10, 10, 126, 72);
-  SetControlPainter(kPicture, [this](winsys::WindowPainter& painter) {
-    painter.DrawBitmap(IsChecked(kCharge) ? kChargeBitmap : kDischargeBitmap, 0, 0);
+  SetCheck(id::discharge, true);
+  MoveControl(id::picture, 10, 10, 126, 72);
+  SetControlPainter(id::picture, [this](winsys::WindowPainter& painter) {
+    painter.DrawBitmap(IsChecked(id::charge) ? kChargeBitmap : kDischargeBitmap, 0, 0);
   });
 }
 
 void CCapDlg::OnCompute() {
   const circuit::CapMode mode =
-      IsChecked(kCharge) ? circuit::CapMode::kCharge : circuit::CapMode::kDischarge;
+      IsChecked(id::charge) ? circuit::CapMode::kCharge : circuit::CapMode::kDischarge;
   const circuit::CapResult result = circuit::CapacitorDelay(
-      mode, {GetText(kVe), GetText(kVx1), GetText(kVx2), GetText(kR), GetText(kC), GetText(kT)});
+      mode, {GetText(id::ve), GetText(id::vx1), GetText(id::vx2), GetText(id::resistance),
+             GetText(id::capacitance), GetText(id::delay)});
   if (!result.message.empty()) {
     MessageBox(result.message);
     return;
   }
-  SetText(FieldId(result.field), result.value);
+  SetText(kFieldControls[result.field], result.value);
 }

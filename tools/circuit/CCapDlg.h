@@ -1,10 +1,11 @@
-// Capacitor delay calculator window (template 150), with the circuit of the selected mode
-// painted into its frame.
+// Capacitor delay calculator window (res/dialogs/capacitor_delay.json), with the circuit of the
+// selected mode painted into its frame.
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/capacitor_delay.h"
+#include "winsys/DialogOf.h"
 
-class CCapDlg : public winsys::Dialog {
+class CCapDlg : public winsys::DialogOf<ui::capacitor_delay::Window> {
  public:
   CCapDlg();
 

@@ -2,22 +2,17 @@
 
 #include "tools/circuit/rcdropper.h"
 
-namespace {
-constexpr int kCapacitance = 1001;
-constexpr int kVoltage = 1002;
-constexpr int kCurrent = 1003;
-constexpr int kPower = 1005;
-}  // namespace
+namespace id = ui::rc_dropper;
 
-CCrDlg::CCrDlg() : Dialog(159) {}
+CCrDlg::CCrDlg() = default;
 
 void CCrDlg::OnOK() {
   const circuit::DropperResult result =
-      circuit::RcDropper(GetText(kCapacitance), GetText(kVoltage));
+      circuit::RcDropper(GetText(id::capacitance), GetText(id::voltage));
   if (!result.message.empty()) {
     MessageBox(result.message);
     return;
   }
-  SetText(kCurrent, result.current);
-  SetText(kPower, result.power);
+  SetText(id::current, result.current);
+  SetText(id::load_power, result.power);
 }

@@ -1,13 +1,14 @@
-// Fixed resistor selector window (template 104).
+// Fixed resistor selector window (res/dialogs/resistor_finder.json).
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "tools/circuit/eseries.h"
-#include "winsys/Dialog.h"
+#include "ui/resistor_finder.h"
+#include "winsys/DialogOf.h"
 
-class CFindResDlg : public winsys::Dialog {
+class CFindResDlg : public winsys::DialogOf<ui::resistor_finder::Window> {
  public:
   CFindResDlg();
 

@@ -2,22 +2,17 @@
 
 #include "tools/circuit/linearsupply.h"
 
-namespace {
-constexpr int kUp = 1001;
-constexpr int kDown = 1002;
-constexpr int kVoltage = 1003;
-constexpr int kCurrent = 1005;
-constexpr int kResult = 1008;
-}  // namespace
+namespace id = ui::linear_supply;
 
-CLinerPowerDlg::CLinerPowerDlg() : Dialog(164) {}
+CLinerPowerDlg::CLinerPowerDlg() = default;
 
 void CLinerPowerDlg::OnOK() {
   const circuit::LinearSupplyResult result =
-      circuit::LinearSupply({GetText(kUp), GetText(kDown), GetText(kVoltage), GetText(kCurrent)});
+      circuit::LinearSupply({GetText(id::rise_percent), GetText(id::fall_percent),
+                             GetText(id::transformer_voltage), GetText(id::load_current)});
   if (!result.message.empty()) {
     MessageBox(result.message, circuit::kLinearSupplyMessageTitle);
     return;
   }
-  SetText(kResult, result.text);
+  SetText(id::result, result.text);
 }

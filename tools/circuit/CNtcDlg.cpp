@@ -2,43 +2,33 @@
 
 #include "winsys/Canvas.h"
 
+namespace id = ui::ntc_table;
+
 namespace {
-constexpr int kR25 = 1001;
-constexpr int kB = 1002;
-constexpr int kResolution = 1043;
-constexpr int kRd = 1005;
-constexpr int kUpper = 1044;
-constexpr int kLower = 1045;
-constexpr int kPicture = 1035;
-constexpr int kAdcTable = 1000;
-constexpr int kHex = 1046;
-constexpr int kTenfold = 1047;
-constexpr int kInteger = 1031;
-constexpr int kOutput = 1003;
 constexpr int kUpperBitmap = 170;
 constexpr int kLowerBitmap = 171;
 }  // namespace
 
-CNtcDlg::CNtcDlg() : Dialog(169) {
-  OnClicked(kAdcTable, [this] { OnAdcTable(); });
-  OnClicked(kUpper, [this] { InvalidateControl(kPicture); });
-  OnClicked(kLower, [this] { InvalidateControl(kPicture); });
+CNtcDlg::CNtcDlg() {
+  OnClicked(id::adc_table, [this] { OnAdcTable(); });
+  OnClicked(id::ntc_upper, [this] { InvalidateControl(id::divider_picture); });
+  OnClicked(id::ntc_lower, [this] { InvalidateControl(id::divider_picture); });
 }
 
 void CNtcDlg::OnInitDialog() {
-  ResetContent(kResolution);
-  AddString(kResolution, "10位");
-  AddString(kResolution, "12位");
-  SetCurSel(kResolution, 0);
-  SetCheck(kUpper, true);
-  SetText(kOutput, circuit::NtcHelpText());
-  SetControlPainter(kPicture, [this](winsys::WindowPainter& painter) {
-    painter.DrawBitmap(IsChecked(kUpper) ? kUpperBitmap : kLowerBitmap, 0, 0);
+  ResetContent(id::adc_resolution);
+  AddString(id::adc_resolution, "10位");
+  AddString(id::adc_resolution, "12位");
+  SetCurSel(id::adc_resolution, 0);
+  SetCheck(id::ntc_upper, true);
+  SetText(id::output, circuit::NtcHelpText());
+  SetControlPainter(id::divider_picture, [this](winsys::WindowPainter& painter) {
+    painter.DrawBitmap(IsChecked(id::ntc_upper) ? kUpperBitmap : kLowerBitmap, 0, 0);
   });
 }
 
 circuit::NtcOptions CNtcDlg::Options() const {
-  return {IsChecked(kHex), IsChecked(kTenfold), IsChecked(kInteger)};
+  return {IsChecked(id::hex), IsChecked(id::tenfold), IsChecked(id::integer)};
 }
 
 void CNtcDlg::Show(const circuit::NtcResult& result) {
@@ -46,16 +36,17 @@ void CNtcDlg::Show(const circuit::NtcResult& result) {
     MessageBox(result.message, circuit::kNtcMessageTitle);
     return;
   }
-  SetText(kOutput, result.text);
+  SetText(id::output, result.text);
 }
 
 void CNtcDlg::OnOK() {
-  Show(circuit::NtcResistanceTableFromFields(GetText(kR25), GetText(kB), Options()));
+  Show(circuit::NtcResistanceTableFromFields(GetText(id::r25), GetText(id::b_value), Options()));
 }
 
 void CNtcDlg::OnAdcTable() {
   const circuit::NtcDivider divider =
-      IsChecked(kUpper) ? circuit::NtcDivider::kUpper : circuit::NtcDivider::kLower;
-  Show(circuit::NtcAdcTableFromFields(GetText(kR25), GetText(kB), GetText(kRd),
-                                      GetCurSel(kResolution), divider, Options()));
+      IsChecked(id::ntc_upper) ? circuit::NtcDivider::kUpper : circuit::NtcDivider::kLower;
+  Show(circuit::NtcAdcTableFromFields(GetText(id::r25), GetText(id::b_value),
+                                      GetText(id::divider_resistance),
+                                      GetCurSel(id::adc_resolution), divider, Options()));
 }

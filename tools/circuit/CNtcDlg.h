@@ -1,11 +1,12 @@
-// NTC table generator window (template 169). "生成阻值表" is the OK button, so Enter builds
-// the resistance table, and the window stays open.
+// NTC table generator window (res/dialogs/ntc_table.json). "生成阻值表" is the OK button, so Enter
+// builds the resistance table, and the window stays open.
 #pragma once
 
 #include "tools/circuit/ntctable.h"
-#include "winsys/Dialog.h"
+#include "ui/ntc_table.h"
+#include "winsys/DialogOf.h"
 
-class CNtcDlg : public winsys::Dialog {
+class CNtcDlg : public winsys::DialogOf<ui::ntc_table::Window> {
  public:
   CNtcDlg();
 

@@ -2,24 +2,19 @@
 
 #include "tools/circuit/respower.h"
 
-namespace {
-constexpr int kVoltage = 1001;
-constexpr int kCurrent = 1002;
-constexpr int kResistance = 1003;
-constexpr int kPower = 1005;
-}  // namespace
+namespace id = ui::resistor_power;
 
-CPowerDlg::CPowerDlg() : Dialog(163) {}
+CPowerDlg::CPowerDlg() = default;
 
 void CPowerDlg::OnOK() {
   const circuit::PowerResult result = circuit::ResistorPower(
-      {GetText(kVoltage), GetText(kCurrent), GetText(kResistance), GetText(kPower)});
+      {GetText(id::voltage), GetText(id::current), GetText(id::resistance), GetText(id::power)});
   if (!result.message.empty()) {
     MessageBox(result.message, circuit::kPowerMessageTitle);
     return;
   }
-  if (result.v) SetText(kVoltage, *result.v);
-  if (result.i) SetText(kCurrent, *result.i);
-  if (result.r) SetText(kResistance, *result.r);
-  if (result.p) SetText(kPower, *result.p);
+  if (result.v) SetText(id::voltage, *result.v);
+  if (result.i) SetText(id::current, *result.i);
+  if (result.r) SetText(id::resistance, *result.r);
+  if (result.p) SetText(id::power, *result.p);
 }

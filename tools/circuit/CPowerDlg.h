@@ -1,10 +1,11 @@
-// Resistor power calculator window (template 163). "计算" is the OK button, so Enter
-// computes too, and the window stays open.
+// Resistor power calculator window (res/dialogs/resistor_power.json). "计算" is the OK button, so
+// Enter computes too, and the window stays open.
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/resistor_power.h"
+#include "winsys/DialogOf.h"
 
-class CPowerDlg : public winsys::Dialog {
+class CPowerDlg : public winsys::DialogOf<ui::resistor_power::Window> {
  public:
   CPowerDlg();
 

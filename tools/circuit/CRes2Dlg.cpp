@@ -2,15 +2,16 @@
 
 #include "tools/circuit/resparallel.h"
 
+namespace id = ui::resistor_parallel;
+
 namespace {
-constexpr int kResistors[] = {1001, 1002, 1003, 1005};
-constexpr int kResult = 1006;
+constexpr id::Control kResistors[] = {id::r1, id::r2, id::r3, id::r4};
 }  // namespace
 
-CRes2Dlg::CRes2Dlg() : Dialog(157) {}
+CRes2Dlg::CRes2Dlg() = default;
 
 void CRes2Dlg::OnOK() {
   std::vector<std::string> fields;
-  for (int id : kResistors) fields.push_back(GetText(id));
-  if (const auto text = circuit::ParallelResistance(fields)) SetText(kResult, *text);
+  for (const id::Control resistor : kResistors) fields.push_back(GetText(resistor));
+  if (const auto text = circuit::ParallelResistance(fields)) SetText(id::result, *text);
 }

@@ -1,9 +1,10 @@
-// Resistor divider calculator window (template 153).
+// Resistor divider calculator window (res/dialogs/resistor_divider.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/resistor_divider.h"
+#include "winsys/DialogOf.h"
 
-class CResDlg : public winsys::Dialog {
+class CResDlg : public winsys::DialogOf<ui::resistor_divider::Window> {
  public:
   CResDlg();
 

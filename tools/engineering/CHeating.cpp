@@ -1,74 +1,50 @@
 #include "tools/engineering/CHeating.h"
 
-namespace {
-constexpr int kVolume = 1001;
-constexpr int kStart = 1002;
-constexpr int kEnd = 1003;
-constexpr int kJoules = 1005;
-constexpr int kWaterKwh = 1006;
-constexpr int kWaterButton = 1000;
-constexpr int kVoltage = 1007;
-constexpr int kCurrent = 1008;
-constexpr int kResistance = 1010;
-constexpr int kPower = 1011;
-constexpr int kHours = 1012;
-constexpr int kTimeLabel = 1047;
-constexpr int kEnergyKwh = 1013;
-constexpr int kPowerButton = 1004;
-constexpr int kEnergyButton = 1009;
+namespace id = ui::heating;
 
-int FieldId(engineering::HeatingField field) {
-  using engineering::HeatingField;
-  switch (field) {
-    case HeatingField::kVolume:
-      return kVolume;
-    case HeatingField::kStart:
-      return kStart;
-    case HeatingField::kEnd:
-      return kEnd;
-    case HeatingField::kJoules:
-      return kJoules;
-    case HeatingField::kWaterKwh:
-      return kWaterKwh;
-    case HeatingField::kVoltage:
-      return kVoltage;
-    case HeatingField::kCurrent:
-      return kCurrent;
-    case HeatingField::kResistance:
-      return kResistance;
-    case HeatingField::kPower:
-      return kPower;
-    case HeatingField::kHours:
-      return kHours;
-    case HeatingField::kEnergyKwh:
-      break;
-  }
-  return kEnergyKwh;
-}
+namespace {
+
+using engineering::HeatingField;
+constexpr winsys::FieldControls<HeatingField, id::Window, 11> kFieldControls{{
+    {HeatingField::kVolume, id::volume},
+    {HeatingField::kStart, id::start_temperature},
+    {HeatingField::kEnd, id::end_temperature},
+    {HeatingField::kJoules, id::water_joules},
+    {HeatingField::kWaterKwh, id::water_kwh},
+    {HeatingField::kVoltage, id::voltage},
+    {HeatingField::kCurrent, id::current},
+    {HeatingField::kResistance, id::resistance},
+    {HeatingField::kPower, id::power},
+    {HeatingField::kHours, id::hours},
+    {HeatingField::kEnergyKwh, id::energy_kwh},
+}};
+static_assert(kFieldControls.InFieldOrder());
 }  // namespace
 
-CHeating::CHeating() : Dialog(174) {
-  OnClicked(kWaterButton, [this] { OnWater(); });
-  OnClicked(kPowerButton, [this] { OnPower(); });
-  OnClicked(kEnergyButton, [this] { OnEnergy(); });
+CHeating::CHeating() {
+  OnClicked(id::compute_water, [this] { OnWater(); });
+  OnClicked(id::compute_power, [this] { OnPower(); });
+  OnClicked(id::compute_energy, [this] { OnEnergy(); });
 }
 
 void CHeating::OnWater() {
-  Apply(engineering::ComputeWater(
-      {GetText(kVolume), GetText(kStart), GetText(kEnd), GetText(kJoules), GetText(kWaterKwh)}));
+  Apply(engineering::ComputeWater({GetText(id::volume), GetText(id::start_temperature),
+                                   GetText(id::end_temperature), GetText(id::water_joules),
+                                   GetText(id::water_kwh)}));
 }
 
 void CHeating::OnPower() {
   Apply(engineering::ComputePower(
-      {GetText(kVoltage), GetText(kCurrent), GetText(kResistance), GetText(kPower)}));
+      {GetText(id::voltage), GetText(id::current), GetText(id::resistance), GetText(id::power)}));
 }
 
 void CHeating::OnEnergy() {
-  Apply(engineering::ComputeEnergy({GetText(kPower), GetText(kHours), GetText(kEnergyKwh)}));
+  Apply(engineering::ComputeEnergy(
+      {GetText(id::power), GetText(id::hours), GetText(id::energy_kwh)}));
 }
 
 void CHeating::Apply(const engineering::HeatingOutcome& outcome) {
-  for (const auto& [field, text] : outcome.writes) SetText(FieldId(field), text);
+  for (const auto& [field, text] : outcome.writes) SetText(kFieldControls[field], text);
   if (outcome.message) MessageBox(outcome.message->text, outcome.message->title);
-  if (outcome.time_label) SetText(kTimeLabel, *outcome.time_label);
+  if (outcome.time_label) SetText(id::time_label, *outcome.time_label);
 }

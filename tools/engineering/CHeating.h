@@ -1,10 +1,11 @@
-// Heating calculator window (template 174): the water panel and the electric panel.
+// Heating calculator window (res/dialogs/heating.json): the water panel and the electric panel.
 #pragma once
 
 #include "tools/engineering/heating.h"
-#include "winsys/Dialog.h"
+#include "ui/heating.h"
+#include "winsys/DialogOf.h"
 
-class CHeating : public winsys::Dialog {
+class CHeating : public winsys::DialogOf<ui::heating::Window> {
  public:
   CHeating();
 

@@ -1,33 +1,17 @@
 #include "tools/mcu/CFontCode.h"
 
 #include "base/format.h"
+#include "ui/font_library_menu.h"
 #include "winsys/Prompt.h"
 
+namespace id = ui::glyph_code;
+
 namespace {
-constexpr int kOutput = 1001;
-constexpr int kInput = 1002;
-constexpr int kUp = 1006;
-constexpr int kDown = 1007;
-constexpr int kLeft = 1008;
-constexpr int kRight = 1009;
-constexpr int kFont = 1010;
-constexpr int kPreview = 1011;
-constexpr int kThreshold = 1028;
-constexpr int kRegion = 1029;
-constexpr int kThresholdText = 1030;
-constexpr int kReverse = 1036;
-constexpr int kWidth = 1043;
-constexpr int kCanvas = 1061;
-constexpr int kHeight = 1064;
-constexpr int kGenerate = winsys::kIdOk;
+namespace menu = ui::font_library_menu;
 
-constexpr int kAsciiText = 32816;
-constexpr int kAscii8x8Text = 32820;
-constexpr int kAsciiBinary = 32815;
-constexpr int kGb2312Binary = 1062;
-
-constexpr int kBusyControls[] = {kFont,  kWidth, kHeight,  kUp,      kLeft,
-                                 kRight, kDown,  kPreview, kGenerate};
+constexpr id::Control kBusyControls[] = {id::font,      id::width,     id::height,
+                                         id::move_up,   id::move_left, id::move_right,
+                                         id::move_down, id::preview,   id::generate};
 
 constexpr char kHelp[] =
     "本程序提取点阵方式:\r\n1.上下8个点为一个字节，上面的点对应字节中低位\r\n2."
@@ -35,61 +19,61 @@ constexpr char kHelp[] =
     "3.每行从左到右方向提取到连续的字节缓冲区\r\n4.行按上下的顺序提取并存储.";
 }  // namespace
 
-CFontCode::CFontCode() : Dialog(149) {
-  OnSelChange(kWidth, [this] {
-    sampler_.SetWidthIndex(GetCurSel(kWidth));
+CFontCode::CFontCode() {
+  OnSelChange(id::width, [this] {
+    sampler_.SetWidthIndex(GetCurSel(id::width));
     Preview();
   });
-  OnChange(kWidth, [this] {
-    sampler_.SetWidth(mcu::ReadWidth(GetText(kWidth)));
+  OnChange(id::width, [this] {
+    sampler_.SetWidth(mcu::ReadWidth(GetText(id::width)));
     Preview();
   });
-  OnSelChange(kHeight, [this] {
-    sampler_.SetHeightIndex(GetCurSel(kHeight));
+  OnSelChange(id::height, [this] {
+    sampler_.SetHeightIndex(GetCurSel(id::height));
     Preview();
   });
-  OnClicked(kUp, [this] { Move(mcu::Move::kUp); });
-  OnClicked(kDown, [this] { Move(mcu::Move::kDown); });
-  OnClicked(kLeft, [this] { Move(mcu::Move::kLeft); });
-  OnClicked(kRight, [this] { Move(mcu::Move::kRight); });
-  OnClicked(kRegion, [this] { Preview(); });
-  OnClicked(kFont, [this] { OnChooseFont(); });
-  OnClicked(kPreview, [this] { ThresholdedPreview(); });
-  OnChange(kThreshold, [this] { OnThreshold(); });
+  OnClicked(id::move_up, [this] { Move(mcu::Move::kUp); });
+  OnClicked(id::move_down, [this] { Move(mcu::Move::kDown); });
+  OnClicked(id::move_left, [this] { Move(mcu::Move::kLeft); });
+  OnClicked(id::move_right, [this] { Move(mcu::Move::kRight); });
+  OnClicked(id::region, [this] { Preview(); });
+  OnClicked(id::font, [this] { OnChooseFont(); });
+  OnClicked(id::preview, [this] { ThresholdedPreview(); });
+  OnChange(id::threshold, [this] { OnThreshold(); });
 }
 
 void CFontCode::OnInitDialog() {
-  ResetContent(kHeight);
-  for (int height : mcu::kHeights) AddString(kHeight, base::Format("%d", height));
-  ResetContent(kWidth);
-  for (int width : mcu::kWidths) AddString(kWidth, base::Format("%d", width));
-  SetCurSel(kHeight, 1);
-  SetCurSel(kWidth, 2);
+  ResetContent(id::height);
+  for (int height : mcu::kHeights) AddString(id::height, base::Format("%d", height));
+  ResetContent(id::width);
+  for (int width : mcu::kWidths) AddString(id::width, base::Format("%d", width));
+  SetCurSel(id::height, 1);
+  SetCurSel(id::width, 2);
   sampler_.region() = mcu::Region{};
   canvas_.SetFont(InitialGlyphFont());
-  SetText(kOutput, kHelp);
-  SetControlPainter(kCanvas, [this](winsys::WindowPainter& painter) {
+  SetText(id::output, kHelp);
+  SetControlPainter(id::canvas, [this](winsys::WindowPainter& painter) {
     painter.DrawCanvas(canvas_.canvas(), 0, 0);
   });
   Preview();
-  SetRange(kThreshold, 1, 255);
-  SetPos(kThreshold, 200);
+  SetRange(id::threshold, 1, 255);
+  SetPos(id::threshold, 200);
   OnThreshold();
 }
 
 void CFontCode::OnThreshold() {
-  sampler_.set_threshold(GetPos(kThreshold));
-  SetText(kThresholdText, base::Format("%d", sampler_.threshold()));
+  sampler_.set_threshold(GetPos(id::threshold));
+  SetText(id::threshold_value, base::Format("%d", sampler_.threshold()));
 }
 
 void CFontCode::Preview() {
-  sampler_.DrawPreview(mcu::GlyphSampler::PreviewCharacter(GetText(kInput)));
-  InvalidateControl(kCanvas);
+  sampler_.DrawPreview(mcu::GlyphSampler::PreviewCharacter(GetText(id::input)));
+  InvalidateControl(id::canvas);
 }
 
 void CFontCode::ThresholdedPreview() {
-  sampler_.DrawThresholdedPreview(mcu::GlyphSampler::PreviewCharacter(GetText(kInput)));
-  InvalidateControl(kCanvas);
+  sampler_.DrawThresholdedPreview(mcu::GlyphSampler::PreviewCharacter(GetText(id::input)));
+  InvalidateControl(id::canvas);
 }
 
 void CFontCode::Move(mcu::Move move) {
@@ -106,22 +90,22 @@ void CFontCode::OnChooseFont() {
 }
 
 void CFontCode::OnOK() {
-  SetText(kOutput, sampler_.CodeText(GetText(kInput), IsChecked(kReverse)));
-  InvalidateControl(kCanvas);
+  SetText(id::output, sampler_.CodeText(GetText(id::input), IsChecked(id::reverse_bits)));
+  InvalidateControl(id::canvas);
 }
 
-bool CFontCode::OnMenuCommand(int id) {
-  switch (id) {
-    case kAsciiText:
+bool CFontCode::OnMenuCommand(int command) {
+  switch (command) {
+    case menu::kAsciiText:
       Generate(mcu::FontLibrary::kAsciiText);
       return true;
-    case kAscii8x8Text:
+    case menu::kAscii8x8Text:
       Generate(mcu::FontLibrary::kAscii8x8Text);
       return true;
-    case kAsciiBinary:
+    case menu::kAsciiBinary:
       Generate(mcu::FontLibrary::kAsciiBinary);
       return true;
-    case kGb2312Binary:
+    case menu::kGb2312Binary:
       Generate(mcu::FontLibrary::kGb2312Binary);
       return true;
     default:
@@ -130,7 +114,7 @@ bool CFontCode::OnMenuCommand(int id) {
 }
 
 void CFontCode::Lock(bool busy) {
-  for (int id : kBusyControls) Enable(id, !busy);
+  for (const id::Control control : kBusyControls) Enable(control, !busy);
 }
 
 void CFontCode::Generate(mcu::FontLibrary library) {
@@ -149,14 +133,14 @@ void CFontCode::Generate(mcu::FontLibrary library) {
     return;
   }
   Lock(true);
-  SetText(kOutput, texts.start);
+  SetText(id::output, texts.start);
   MessageBox(texts.warning, "提示");
   const bool written = mcu::WriteFontLibrary(library, sampler_, file);
-  InvalidateControl(kCanvas);
+  InvalidateControl(id::canvas);
   if (!file.Commit(&error) || !written) {
     MessageBox(error, "");
   } else {
-    SetText(kOutput, GetText(kOutput) + texts.end);
+    SetText(id::output, GetText(id::output) + texts.end);
   }
   Lock(false);
 }

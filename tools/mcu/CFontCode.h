@@ -1,19 +1,21 @@
-// Dot-matrix glyph generator window (template 149) with its font library menu (menu 168).
+// Dot-matrix glyph generator window (res/dialogs/glyph_code.json) with its font library menu
+// (res/menus/font_library_menu.json).
 #pragma once
 
 #include "tools/mcu/CGlyphCanvas.h"
 #include "tools/mcu/fontlib.h"
 #include "tools/mcu/glyph.h"
-#include "winsys/Dialog.h"
+#include "ui/glyph_code.h"
+#include "winsys/DialogOf.h"
 
-class CFontCode : public winsys::Dialog {
+class CFontCode : public winsys::DialogOf<ui::glyph_code::Window> {
  public:
   CFontCode();
 
  protected:
   void OnInitDialog() override;
   void OnOK() override;
-  bool OnMenuCommand(int id) override;
+  bool OnMenuCommand(int command) override;
 
  private:
   void Preview();

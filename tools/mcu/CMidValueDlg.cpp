@@ -2,26 +2,20 @@
 
 #include "tools/mcu/interpolation.h"
 
-namespace {
-constexpr int kX1 = 1001;
-constexpr int kY1 = 1002;
-constexpr int kX2 = 1003;
-constexpr int kY2 = 1005;
-constexpr int kX = 1006;
-constexpr int kY = 1007;
-constexpr int kCompute = 1000;
-}  // namespace
+namespace id = ui::interpolation;
 
-CMidValueDlg::CMidValueDlg() : Dialog(156) {
-  OnClicked(kCompute, [this] { OnCompute(); });
+CMidValueDlg::CMidValueDlg() {
+  OnClicked(id::compute, [this] { OnCompute(); });
 }
 
 void CMidValueDlg::OnCompute() {
-  const auto result = mcu::Interpolate(
-      {GetText(kX1), GetText(kY1), GetText(kX2), GetText(kY2), GetText(kX), GetText(kY)});
+  const auto result =
+      mcu::Interpolate({GetText(id::first_x), GetText(id::first_y), GetText(id::second_x),
+                        GetText(id::second_y), GetText(id::target_x), GetText(id::target_y)});
   if (!result) {
     MessageBox(mcu::kLineInputError, "提示");
     return;
   }
-  SetText(result->target == mcu::LineResult::Target::kY ? kY : kX, result->text);
+  SetText(result->target == mcu::LineResult::Target::kY ? id::target_y : id::target_x,
+          result->text);
 }

@@ -1,9 +1,10 @@
-// Linear interpolation calculator window (template 156).
+// Linear interpolation calculator window (res/dialogs/interpolation.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/interpolation.h"
+#include "winsys/DialogOf.h"
 
-class CMidValueDlg : public winsys::Dialog {
+class CMidValueDlg : public winsys::DialogOf<ui::interpolation::Window> {
  public:
   CMidValueDlg();
 

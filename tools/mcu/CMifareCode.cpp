@@ -2,41 +2,38 @@
 
 #include <array>
 
+namespace id = ui::mifare_access;
 
 namespace {
-constexpr std::array<int, 4> kBlockLists = {1040, 1041, 1042, 1038};  // blocks 0 to 3
-constexpr int kBytes = 1043;
-constexpr int kManual = 1044;
-constexpr int kError = 1045;
-constexpr int kTable = 1046;
+constexpr std::array<id::Control, 4> kBlockLists = {id::block0, id::block1, id::block2, id::block3};
 constexpr uint32_t kRed = 0xff0000;
-
 }  // namespace
 
-CMifareCode::CMifareCode() : Dialog(173) {
-  for (int list : kBlockLists) OnSelChange(list, [this] { Encode(); });
-  OnClicked(kManual, [this] { OnManual(); });
+CMifareCode::CMifareCode() {
+  for (const id::Control list : kBlockLists) OnSelChange(list, [this] { Encode(); });
+  OnClicked(id::manual_entry, [this] { OnManual(); });
 }
 
 void CMifareCode::OnInitDialog() {
-  for (int list : kBlockLists) {
+  for (const id::Control list : kBlockLists) {
     ResetContent(list);
     for (int condition = 0; condition < 8; ++condition) {
       AddString(list, mcu::AccessConditionItem(condition));
     }
   }
-  SetText(kBytes, mcu::kAccessDefaultBytes);
-  SetReadOnly(kBytes, !manual_);
-  SetTextColour(kError, kRed);
+  SetText(id::access_bytes, mcu::kAccessDefaultBytes);
+  SetReadOnly(id::access_bytes, !manual_);
+  SetTextColour(id::decode_error, kRed);
 
-  InsertColumn(kTable, 0, "存储区", 69);
-  InsertColumn(kTable, 1, "读取", 59);
-  InsertColumn(kTable, 2, "写入", 59);
-  InsertColumn(kTable, 3, "Increment", 79);
-  InsertColumn(kTable, 4, "Decrement Transfer Restore", ControlWidth(kTable) - 271);
-  DeleteAllItems(kTable);
+  InsertColumn(id::conditions, 0, "存储区", 69);
+  InsertColumn(id::conditions, 1, "读取", 59);
+  InsertColumn(id::conditions, 2, "写入", 59);
+  InsertColumn(id::conditions, 3, "Increment", 79);
+  InsertColumn(id::conditions, 4, "Decrement Transfer Restore", ControlWidth(id::conditions) - 271);
+  DeleteAllItems(id::conditions);
   const mcu::AccessTable names = mcu::AccessConditionTable({0, 0, 0, 0});
-  for (int row = 0; row < mcu::kAccessTableRows; ++row) InsertItem(kTable, row, names[row][0]);
+  for (int row = 0; row < mcu::kAccessTableRows; ++row)
+    InsertItem(id::conditions, row, names[row][0]);
   Decode();
 }
 
@@ -52,21 +49,22 @@ void CMifareCode::FillTable(const mcu::AccessConditions& conditions) {
   const mcu::AccessTable table = mcu::AccessConditionTable(conditions);
   for (int row = 0; row < mcu::kAccessTableRows; ++row) {
     for (int column = 0; column < mcu::kAccessTableColumns; ++column) {
-      SetItemText(kTable, row, column, table[row][column]);
+      SetItemText(id::conditions, row, column, table[row][column]);
     }
   }
 }
 
 void CMifareCode::Encode() {
   const mcu::AccessConditions conditions = Conditions();
-  SetText(kBytes, mcu::AccessBytesText(conditions, mcu::AccessFreeByte(GetText(kBytes))));
+  SetText(id::access_bytes,
+          mcu::AccessBytesText(conditions, mcu::AccessFreeByte(GetText(id::access_bytes))));
   FillTable(conditions);
 }
 
 bool CMifareCode::Decode() {
-  const mcu::AccessDecode decode = mcu::DecodeAccessBytes(GetText(kBytes));
+  const mcu::AccessDecode decode = mcu::DecodeAccessBytes(GetText(id::access_bytes));
   if (decode.outcome != mcu::AccessDecode::Outcome::kOk) {
-    SetText(kError, mcu::AccessDecodeMessage(decode.outcome));
+    SetText(id::decode_error, mcu::AccessDecodeMessage(decode.outcome));
     return false;
   }
   for (size_t block = 0; block < kBlockLists.size(); ++block) {
@@ -78,16 +76,16 @@ bool CMifareCode::Decode() {
 
 void CMifareCode::OnManual() {
   if (!manual_) {
-    SetReadOnly(kBytes, false);
-    for (int list : kBlockLists) Enable(list, false);
+    SetReadOnly(id::access_bytes, false);
+    for (const id::Control list : kBlockLists) Enable(list, false);
     manual_ = true;
-    SetText(kManual, "确定");
+    SetText(id::manual_entry, "确定");
     return;
   }
   if (!Decode()) return;
-  SetText(kError, "");
-  for (int list : kBlockLists) Enable(list, true);
+  SetText(id::decode_error, "");
+  for (const id::Control list : kBlockLists) Enable(list, true);
   manual_ = false;
-  SetText(kManual, "手动输入");
-  SetReadOnly(kBytes, true);
+  SetText(id::manual_entry, "手动输入");
+  SetReadOnly(id::access_bytes, true);
 }

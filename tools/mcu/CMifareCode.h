@@ -1,10 +1,11 @@
-// Mifare S50 access bits window (template 173).
+// Mifare S50 access bits window (res/dialogs/mifare_access.json).
 #pragma once
 
 #include "tools/mcu/mifare.h"
-#include "winsys/Dialog.h"
+#include "ui/mifare_access.h"
+#include "winsys/DialogOf.h"
 
-class CMifareCode : public winsys::Dialog {
+class CMifareCode : public winsys::DialogOf<ui::mifare_access::Window> {
  public:
   CMifareCode();
 
@@ -13,8 +14,8 @@ class CMifareCode : public winsys::Dialog {
 
  private:
   void Encode();
-  // Reads field 1043 into the lists and the table; on failure the message goes to 1045
-  // and everything else stays as it was.
+  // Reads the access bytes field into the lists and the table; on failure the message goes
+  // to the error line and everything else stays as it was.
   bool Decode();
   void OnManual();
   void FillTable(const mcu::AccessConditions& conditions);

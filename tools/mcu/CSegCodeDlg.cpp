@@ -1,35 +1,37 @@
 #include "tools/mcu/CSegCodeDlg.h"
 
+#include <iterator>
 #include <string>
 
 #include "winsys/Canvas.h"
 
+namespace id = ui::segment_code;
+
 namespace {
-constexpr int kPicture = 1026;
-constexpr int kFirstBitList = 1051;  // segment a; dp is 1058
-constexpr int kInvert = 1046;
-constexpr int kResult = 1001;
-constexpr int kCustom = 1000;
+// The bit of each segment, a to g and dp, in the order of mcu::SegmentBitMap.
+constexpr id::Control kBitLists[] = {id::bit_a, id::bit_b, id::bit_c, id::bit_d,
+                                     id::bit_e, id::bit_f, id::bit_g, id::bit_dp};
+static_assert(std::size(kBitLists) == mcu::kSegmentCount);
 constexpr winsys::Rgb kLit = 0xff0000;
 constexpr winsys::Rgb kDark = 0x000000;
 }  // namespace
 
-CSegCodeDlg::CSegCodeDlg() : Dialog(142) {
-  OnClicked(kCustom, [this] { OnCustomCode(); });
-  OnLButtonDown(kPicture, [this](int x, int y) { OnPictureClick(x, y); });
+CSegCodeDlg::CSegCodeDlg() {
+  OnClicked(id::custom_code, [this] { OnCustomCode(); });
+  OnLButtonDown(id::picture, [this](int x, int y) { OnPictureClick(x, y); });
 }
 
 void CSegCodeDlg::OnInitDialog() {
   for (int segment = 0; segment < mcu::kSegmentCount; ++segment) {
-    const int list = kFirstBitList + segment;
+    const id::Control list = kBitLists[segment];
     ResetContent(list);
     for (int bit = 0; bit < 8; ++bit) AddString(list, std::to_string(bit));
     SetCurSel(list, segment);
   }
-  SetText(kResult, mcu::kSegmentUsageText);
+  SetText(id::result, mcu::kSegmentUsageText);
   // Painted over the picture each time it is drawn, so the pattern shows after the window
   // has been covered or hidden.
-  SetControlPainter(kPicture, [this](winsys::WindowPainter& painter) {
+  SetControlPainter(id::picture, [this](winsys::WindowPainter& painter) {
     const auto& areas = mcu::SegmentAreas();
     for (int segment = 0; segment < mcu::kSegmentCount; ++segment) {
       const mcu::PixelArea& area = areas[segment];
@@ -42,7 +44,7 @@ void CSegCodeDlg::OnInitDialog() {
 std::optional<mcu::SegmentBitMap> CSegCodeDlg::ReadBitMap() {
   mcu::SegmentBitMap map{};
   for (int segment = 0; segment < mcu::kSegmentCount; ++segment) {
-    map[segment] = GetCurSel(kFirstBitList + segment);
+    map[segment] = GetCurSel(kBitLists[segment]);
   }
   if (!mcu::IsSegmentBitMapValid(map)) {
     MessageBox(mcu::kSegmentBitClashMessage, "提示");
@@ -53,13 +55,13 @@ std::optional<mcu::SegmentBitMap> CSegCodeDlg::ReadBitMap() {
 
 void CSegCodeDlg::OnOK() {
   if (const auto map = ReadBitMap()) {
-    SetText(kResult, mcu::StandardCodeTable(*map, IsChecked(kInvert)));
+    SetText(id::result, mcu::StandardCodeTable(*map, IsChecked(id::invert)));
   }
 }
 
 void CSegCodeDlg::OnCustomCode() {
   if (const auto map = ReadBitMap()) {
-    SetText(kResult, mcu::CustomCodeLine(lit_, *map, IsChecked(kInvert)));
+    SetText(id::result, mcu::CustomCodeLine(lit_, *map, IsChecked(id::invert)));
   }
 }
 
@@ -67,5 +69,5 @@ void CSegCodeDlg::OnPictureClick(int x, int y) {
   const int segment = mcu::SegmentAt(x, y);
   if (segment < 0) return;
   lit_ ^= static_cast<uint8_t>(1u << segment);
-  InvalidateControl(kPicture);
+  InvalidateControl(id::picture);
 }

@@ -1,13 +1,14 @@
-// Seven-segment code generator window (template 142).
+// Seven-segment code generator window (res/dialogs/segment_code.json).
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
 #include "tools/mcu/segcode.h"
-#include "winsys/Dialog.h"
+#include "ui/segment_code.h"
+#include "winsys/DialogOf.h"
 
-class CSegCodeDlg : public winsys::Dialog {
+class CSegCodeDlg : public winsys::DialogOf<ui::segment_code::Window> {
  public:
   CSegCodeDlg();
 

@@ -2,27 +2,21 @@
 
 #include "tools/mcu/charcode.h"
 
-namespace {
-constexpr int kResult = 1001;
-constexpr int kMultibyte = 1044;
-constexpr int kComma = 1046;
-constexpr int kPrefix = 1047;
-constexpr int kInput = 1002;
-constexpr int kGenerate = 1000;
-}  // namespace
+namespace id = ui::char_code;
 
-CTextDialog::CTextDialog() : Dialog(134) {
-  OnClicked(kGenerate, [this] { OnGenerate(); });
+CTextDialog::CTextDialog() {
+  OnClicked(id::generate, [this] { OnGenerate(); });
 }
 
 void CTextDialog::OnInitDialog() {
-  SetCheck(kMultibyte, true);
+  SetCheck(id::multibyte, true);
 }
 
 void CTextDialog::OnGenerate() {
   mcu::CodeOptions options;
-  options.set = IsChecked(kMultibyte) ? mcu::CharacterSet::kMultibyte : mcu::CharacterSet::kUnicode;
-  options.comma = IsChecked(kComma);
-  options.prefix = IsChecked(kPrefix);
-  SetText(kResult, mcu::CharacterCodes(GetText(kInput), options));
+  options.set =
+      IsChecked(id::multibyte) ? mcu::CharacterSet::kMultibyte : mcu::CharacterSet::kUnicode;
+  options.comma = IsChecked(id::comma_separated);
+  options.prefix = IsChecked(id::hex_prefix);
+  SetText(id::result, mcu::CharacterCodes(GetText(id::input), options));
 }

@@ -1,9 +1,10 @@
-// Character code generator window (template 134).
+// Character code generator window (res/dialogs/char_code.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/char_code.h"
+#include "winsys/DialogOf.h"
 
-class CTextDialog : public winsys::Dialog {
+class CTextDialog : public winsys::DialogOf<ui::char_code::Window> {
  public:
   CTextDialog();
 

@@ -2,46 +2,38 @@
 
 #include "tools/mcu/timer.h"
 
-namespace {
-constexpr int kWidth = 1043;
-constexpr int kClock = 1001;
-constexpr int kPrescaler = 1012;
-constexpr int kOverflowValue = 1002;
-constexpr int kTime = 1003;
-constexpr int kUnit = 1013;
-constexpr int kResult = 1005;
-}  // namespace
+namespace id = ui::timer;
 
-CTimerDlg::CTimerDlg() : Dialog(161) {}
+CTimerDlg::CTimerDlg() = default;
 
 void CTimerDlg::OnInitDialog() {
-  for (const char* item : {"8位", "16位"}) AddString(kWidth, item);
-  SetCurSel(kWidth, 0);
-  AddString(kPrescaler, "不分频");
+  for (const char* item : {"8位", "16位"}) AddString(id::timer_width, item);
+  SetCurSel(id::timer_width, 0);
+  AddString(id::prescaler, "不分频");
   for (int i = 1; i <= 10; ++i) {
-    AddString(kPrescaler, std::to_string(mcu::TimerPrescaler(i)) + "分频");
+    AddString(id::prescaler, std::to_string(mcu::TimerPrescaler(i)) + "分频");
   }
-  SetCurSel(kPrescaler, 0);
-  for (const char* item : {"ms", "us", "s", "Hz"}) AddString(kUnit, item);
-  SetCurSel(kUnit, 0);
-  SetText(kResult, "说明：\r\n[溢出值]和[溢出时间]中任意一个\r\n可不填，也可两个都填！");
+  SetCurSel(id::prescaler, 0);
+  for (const char* item : {"ms", "us", "s", "Hz"}) AddString(id::time_unit, item);
+  SetCurSel(id::time_unit, 0);
+  SetText(id::result, "说明：\r\n[溢出值]和[溢出时间]中任意一个\r\n可不填，也可两个都填！");
 }
 
 void CTimerDlg::OnOK() {
   mcu::TimerFields fields;
-  fields.width = GetCurSel(kWidth) == 0 ? mcu::TimerWidth::k8Bit : mcu::TimerWidth::k16Bit;
-  fields.clock = GetText(kClock);
-  fields.prescaler_index = GetCurSel(kPrescaler);
-  fields.overflow_value = GetText(kOverflowValue);
-  fields.time = GetText(kTime);
-  fields.unit = static_cast<mcu::TimeUnit>(GetCurSel(kUnit));
+  fields.width = GetCurSel(id::timer_width) == 0 ? mcu::TimerWidth::k8Bit : mcu::TimerWidth::k16Bit;
+  fields.clock = GetText(id::clock);
+  fields.prescaler_index = GetCurSel(id::prescaler);
+  fields.overflow_value = GetText(id::overflow_value);
+  fields.time = GetText(id::overflow_time);
+  fields.unit = static_cast<mcu::TimeUnit>(GetCurSel(id::time_unit));
   const mcu::TimerOutcome outcome = mcu::ComputeTimer(fields);
   switch (outcome.kind) {
     case mcu::TimerOutcome::Kind::kMessage:
       MessageBox(outcome.text, "提示");
       break;
     case mcu::TimerOutcome::Kind::kResult:
-      SetText(kResult, outcome.text);
+      SetText(id::result, outcome.text);
       break;
     case mcu::TimerOutcome::Kind::kNothing:
       break;

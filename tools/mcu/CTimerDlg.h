@@ -1,9 +1,10 @@
-// Timer delay calculator window (template 161).
+// Timer delay calculator window (res/dialogs/timer.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/timer.h"
+#include "winsys/DialogOf.h"
 
-class CTimerDlg : public winsys::Dialog {
+class CTimerDlg : public winsys::DialogOf<ui::timer::Window> {
  public:
   CTimerDlg();
 

@@ -2,29 +2,24 @@
 
 #include "tools/protocol/checksum.h"
 
-namespace {
-constexpr int kInput = 1001;
-constexpr int kKind = 1049;
-constexpr int kGenerate = 1032;
-constexpr int kResult = 1033;
-}  // namespace
+namespace id = ui::checksum;
 
-CCheckDlg::CCheckDlg() : Dialog(131) {
-  OnClicked(kGenerate, [this] { OnGenerate(); });
+CCheckDlg::CCheckDlg() {
+  OnClicked(id::generate, [this] { OnGenerate(); });
 }
 
 void CCheckDlg::OnInitDialog() {
-  ResetContent(kKind);
-  for (const char* name : protocol::kChecksumKindNames) AddString(kKind, name);
-  SetCurSel(kKind, 0);
+  ResetContent(id::method);
+  for (const char* name : protocol::kChecksumKindNames) AddString(id::method, name);
+  SetCurSel(id::method, 0);
 }
 
 void CCheckDlg::OnGenerate() {
-  const int kind = GetCurSel(kKind);
+  const int kind = GetCurSel(id::method);
   std::optional<std::string> result;
   if (kind >= 0 && kind < protocol::kChecksumKindCount) {
     result =
-        protocol::ChecksumOfHexText(static_cast<protocol::ChecksumKind>(kind), GetText(kInput));
+        protocol::ChecksumOfHexText(static_cast<protocol::ChecksumKind>(kind), GetText(id::input));
   }
-  SetText(kResult, result.value_or(""));
+  SetText(id::result, result.value_or(""));
 }

@@ -1,9 +1,10 @@
-// Checksum generator window (template 131).
+// Checksum generator window (res/dialogs/checksum.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/checksum.h"
+#include "winsys/DialogOf.h"
 
-class CCheckDlg : public winsys::Dialog {
+class CCheckDlg : public winsys::DialogOf<ui::checksum::Window> {
  public:
   CCheckDlg();
 

@@ -2,35 +2,28 @@
 
 #include "tools/protocol/dechex.h"
 
-namespace {
-constexpr int kDecimal = 1039;
-constexpr int kHex = 1040;
-constexpr int kPrefix = 1036;
-constexpr int kCommas = 1037;
-constexpr int kDecToHex = 1038;
-constexpr int kHexToDec = 1042;
-constexpr int kClear = 1041;
-}  // namespace
+namespace id = ui::dec_hex;
 
-CDEC2HEXDlg::CDEC2HEXDlg() : Dialog(132) {
-  OnClicked(kDecToHex, [this] { OnDecToHex(); });
-  OnClicked(kHexToDec, [this] { OnHexToDec(); });
-  OnClicked(kClear, [this] { OnClear(); });
+CDEC2HEXDlg::CDEC2HEXDlg() {
+  OnClicked(id::dec_to_hex, [this] { OnDecToHex(); });
+  OnClicked(id::hex_to_dec, [this] { OnHexToDec(); });
+  OnClicked(id::clear, [this] { OnClear(); });
 }
 
 void CDEC2HEXDlg::OnDecToHex() {
-  const auto hex =
-      protocol::DecimalToHexText(GetText(kDecimal), IsChecked(kPrefix), IsChecked(kCommas));
-  if (hex) SetText(kHex, *hex);
+  const auto hex = protocol::DecimalToHexText(GetText(id::decimal), IsChecked(id::hex_prefix),
+                                              IsChecked(id::comma_separated));
+  if (hex) SetText(id::hex, *hex);
 }
 
 void CDEC2HEXDlg::OnHexToDec() {
-  if (const auto decimal = protocol::HexToDecimalText(GetText(kHex), IsChecked(kCommas))) {
-    SetText(kDecimal, *decimal);
+  if (const auto decimal =
+          protocol::HexToDecimalText(GetText(id::hex), IsChecked(id::comma_separated))) {
+    SetText(id::decimal, *decimal);
   }
 }
 
 void CDEC2HEXDlg::OnClear() {
-  SetText(kDecimal, "");
-  SetText(kHex, "");
+  SetText(id::decimal, "");
+  SetText(id::hex, "");
 }

@@ -1,9 +1,10 @@
-// Decimal/hexadecimal list converter window (template 132).
+// Decimal/hexadecimal list converter window (res/dialogs/dec_hex.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/dec_hex.h"
+#include "winsys/DialogOf.h"
 
-class CDEC2HEXDlg : public winsys::Dialog {
+class CDEC2HEXDlg : public winsys::DialogOf<ui::dec_hex::Window> {
  public:
   CDEC2HEXDlg();
 

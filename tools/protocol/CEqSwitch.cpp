@@ -2,15 +2,11 @@
 
 #include "tools/protocol/eqswitch.h"
 
-namespace {
-constexpr int kText = 1001;
-constexpr int kOperator = 1002;
-constexpr int kSwap = 1037;
-constexpr int kClear = 1041;
-}  // namespace
+namespace id = ui::eq_switch;
 
-CEqSwitch::CEqSwitch() : Dialog(172) {
-  OnClicked(kSwap,
-            [this] { SetText(kText, protocol::SwapOperands(GetText(kText), GetText(kOperator))); });
-  OnClicked(kClear, [this] { SetText(kText, ""); });
+CEqSwitch::CEqSwitch() {
+  OnClicked(id::swap, [this] {
+    SetText(id::text, protocol::SwapOperands(GetText(id::text), GetText(id::operator_sign)));
+  });
+  OnClicked(id::clear, [this] { SetText(id::text, ""); });
 }

@@ -1,9 +1,10 @@
-// Operator side swapper window (template 172).
+// Operator side swapper window (res/dialogs/eq_switch.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/eq_switch.h"
+#include "winsys/DialogOf.h"
 
-class CEqSwitch : public winsys::Dialog {
+class CEqSwitch : public winsys::DialogOf<ui::eq_switch::Window> {
  public:
   CEqSwitch();
 };

@@ -5,16 +5,9 @@
 #include "winsys/Prompt.h"
 #include "winsys/WindowLink.h"
 
+namespace id = ui::file_sender;
+
 namespace {
-constexpr int kPath = 1001;
-constexpr int kProgress = 1017;
-constexpr int kPort = 1018;
-constexpr int kBaud = 1019;
-constexpr int kPacket = 1020;
-constexpr int kStatus = 1021;
-constexpr int kOpenButton = 1022;
-constexpr int kSendButton = 1023;
-constexpr int kHelpButton = 1024;
 constexpr int kPortCount = 20;
 
 protocol::FileSender::Launcher& WorkerLauncher() {
@@ -31,11 +24,11 @@ std::string PortDeviceText(int port) {
 
 }  // namespace
 
-CFileDownDlg::CFileDownDlg() : Dialog(162) {
-  OnClicked(kOpenButton, [this] { OnOpenFile(); });
-  OnClicked(kSendButton, [this] { OnSend(); });
-  OnClicked(kHelpButton, [this] { OnHelp(); });
-  OnSelChange(kPort, [this] { OnPortChange(); });
+CFileDownDlg::CFileDownDlg() {
+  OnClicked(id::open_file, [this] { OnOpenFile(); });
+  OnClicked(id::send, [this] { OnSend(); });
+  OnClicked(id::help, [this] { OnHelp(); });
+  OnSelChange(id::port, [this] { OnPortChange(); });
 }
 
 // A transfer under way is stopped; the worker is joined before the window goes.
@@ -48,41 +41,41 @@ void CFileDownDlg::UseWorkerLauncher(protocol::FileSender::Launcher launcher) {
 }
 
 void CFileDownDlg::OnInitDialog() {
-  ResetContent(kPort);
-  for (int port = 1; port <= kPortCount; ++port) AddString(kPort, base::Format("COM%d", port));
-  SetCurSel(kPort, 0);
-  ResetContent(kBaud);
-  for (const char* baud : {"9600", "19200", "38400", "115200"}) AddString(kBaud, baud);
-  SetCurSel(kBaud, 0);
-  ResetContent(kPacket);
-  for (const char* size : {"64", "256", "512"}) AddString(kPacket, size);
-  SetCurSel(kPacket, 0);
-  SetRange(kProgress, 0, 100);
-  SetPos(kProgress, 0);
+  ResetContent(id::port);
+  for (int port = 1; port <= kPortCount; ++port) AddString(id::port, base::Format("COM%d", port));
+  SetCurSel(id::port, 0);
+  ResetContent(id::baud_rate);
+  for (const char* baud : {"9600", "19200", "38400", "115200"}) AddString(id::baud_rate, baud);
+  SetCurSel(id::baud_rate, 0);
+  ResetContent(id::packet_size);
+  for (const char* size : {"64", "256", "512"}) AddString(id::packet_size, size);
+  SetCurSel(id::packet_size, 0);
+  SetRange(id::progress, 0, 100);
+  SetPos(id::progress, 0);
   ShowPortDevices();
 
   // One worker for the life of the window; it reports only through the window's link.
   const winsys::WindowLink link = Link();
   protocol::FileSender::Reports reports;
   reports.status = [this, link](const std::string& text) {
-    link.Post([this, text] { SetText(kStatus, text); });
+    link.Post([this, text] { SetText(id::status, text); });
   };
   reports.progress = [this, link](int position) {
-    link.Post([this, position] { SetPos(kProgress, position); });
+    link.Post([this, position] { SetPos(id::progress, position); });
   };
   reports.finished = [this, link] {
     link.Post([this] {
       sending_ = false;
-      Enable(kSendButton, true);
-      SetPos(kProgress, 0);
+      Enable(id::send, true);
+      SetPos(id::progress, 0);
     });
   };
   sender_ = WorkerLauncher()
                 ? std::make_unique<protocol::FileSender>(std::move(reports), WorkerLauncher())
                 : std::make_unique<protocol::FileSender>(std::move(reports));
   if (!sender_->Start()) {
-    Enable(kSendButton, false);
-    SetText(kStatus, "发送线程启动失败!");
+    Enable(id::send, false);
+    SetText(id::status, "发送线程启动失败!");
   }
 }
 
@@ -101,7 +94,7 @@ void CFileDownDlg::OnOpenFile() {
   switch (load.outcome) {
     case protocol::LoadOutcome::kLoaded:
       file_ = std::move(load.data);
-      SetText(kPath, path);
+      SetText(id::file_path, path);
       break;
     case protocol::LoadOutcome::kNoMemory:  // the old buffer was released for the new one
       file_.reset();
@@ -110,22 +103,22 @@ void CFileDownDlg::OnOpenFile() {
     case protocol::LoadOutcome::kTooLarge:  // refused before anything was released
       break;
   }
-  SetText(kStatus, load.status);
+  SetText(id::status, load.status);
 }
 
 void CFileDownDlg::OnSend() {
   if (!file_ || file_->empty()) {
-    SetText(kStatus, "缓冲区没有数据!");
+    SetText(id::status, "缓冲区没有数据!");
     return;
   }
   protocol::SendJob job;
   job.data = file_;
-  job.port = GetCurSel(kPort) + 1;
-  job.baud = base::ReadLong(GetText(kBaud));
-  job.packet = base::ReadLong(GetText(kPacket));
+  job.port = GetCurSel(id::port) + 1;
+  job.baud = base::ReadLong(GetText(id::baud_rate));
+  job.packet = base::ReadLong(GetText(id::packet_size));
   if (!sender_ || !sender_->Send(std::move(job))) return;
   sending_ = true;
-  Enable(kSendButton, false);
+  Enable(id::send, false);
 }
 
 void CFileDownDlg::OnHelp() {
@@ -133,7 +126,7 @@ void CFileDownDlg::OnHelp() {
 }
 
 void CFileDownDlg::OnPortChange() {
-  if (!sending_) SetText(kStatus, PortDeviceText(GetCurSel(kPort) + 1));
+  if (!sending_) SetText(id::status, PortDeviceText(GetCurSel(id::port) + 1));
   ShowPortDevices();
 }
 
@@ -143,5 +136,5 @@ void CFileDownDlg::ShowPortDevices() {
     if (protocol::ComDevicePath(port).empty()) continue;
     tip += (tip.empty() ? "" : "\n") + PortDeviceText(port);
   }
-  SetToolTip(kPort, tip.empty() ? "没有找到串口设备" : tip);
+  SetToolTip(id::port, tip.empty() ? "没有找到串口设备" : tip);
 }

@@ -1,14 +1,15 @@
-// Serial file sender window (template 162): loads a file and sends it to a target board
-// packet by packet on a worker thread, which reports back only through the window's link.
+// Serial file sender window (res/dialogs/file_sender.json): loads a file and sends it to a target
+// board packet by packet on a worker thread, which reports back only through the window's link.
 // The worker lives as long as the window: it is stopped and joined when the window goes.
 #pragma once
 
 #include <memory>
 
 #include "tools/protocol/filedown.h"
-#include "winsys/Dialog.h"
+#include "ui/file_sender.h"
+#include "winsys/DialogOf.h"
 
-class CFileDownDlg : public winsys::Dialog {
+class CFileDownDlg : public winsys::DialogOf<ui::file_sender::Window> {
  public:
   CFileDownDlg();
   ~CFileDownDlg() override;

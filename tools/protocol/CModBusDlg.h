@@ -1,9 +1,10 @@
-// Modbus RTU request generator window (template 103).
+// Modbus RTU request generator window (res/dialogs/modbus.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/modbus.h"
+#include "winsys/DialogOf.h"
 
-class CModBusDlg : public winsys::Dialog {
+class CModBusDlg : public winsys::DialogOf<ui::modbus::Window> {
  public:
   CModBusDlg();
 

@@ -2,29 +2,20 @@
 
 #include "tools/protocol/telecom.h"
 
-namespace {
-constexpr int kOutput = 1001;
-constexpr int kAddress = 1010;
-constexpr int kVersion = 1008;
-constexpr int kCid1 = 1002;
-constexpr int kCid2 = 1003;
-constexpr int kGenerate = 1000;
-constexpr int kData = 1013;
-constexpr int kGetByte = 1014;
-constexpr int kGetWord = 1015;
-constexpr int kGetFloat = 1016;
-constexpr int kDecoded = 1017;
-}  // namespace
+namespace id = ui::telecom;
 
-CPostADlg::CPostADlg() : Dialog(130) {
-  OnClicked(kGenerate, [this] { OnGenerate(); });
-  OnClicked(kGetByte, [this] { SetText(kDecoded, protocol::TelecomGetByte(GetText(kData))); });
-  OnClicked(kGetWord, [this] { SetText(kDecoded, protocol::TelecomGetWord(GetText(kData))); });
-  OnClicked(kGetFloat, [this] { SetText(kDecoded, protocol::TelecomGetFloat(GetText(kData))); });
+CPostADlg::CPostADlg() {
+  OnClicked(id::generate, [this] { OnGenerate(); });
+  OnClicked(id::get_byte,
+            [this] { SetText(id::decoded, protocol::TelecomGetByte(GetText(id::data))); });
+  OnClicked(id::get_word,
+            [this] { SetText(id::decoded, protocol::TelecomGetWord(GetText(id::data))); });
+  OnClicked(id::get_float,
+            [this] { SetText(id::decoded, protocol::TelecomGetFloat(GetText(id::data))); });
 }
 
 void CPostADlg::OnGenerate() {
-  const protocol::TelecomFields fields = {GetText(kVersion), GetText(kAddress), GetText(kCid1),
-                                          GetText(kCid2)};
-  SetText(kOutput, protocol::TelecomFrameText(fields, GetText(kData)));
+  const protocol::TelecomFields fields = {GetText(id::version), GetText(id::address),
+                                          GetText(id::cid1), GetText(id::cid2)};
+  SetText(id::frame, protocol::TelecomFrameText(fields, GetText(id::data)));
 }

@@ -1,9 +1,10 @@
-// Telecom power-protocol frame generator and INFO decoder window (template 130).
+// Telecom power-protocol frame generator and INFO decoder window (res/dialogs/telecom.json).
 #pragma once
 
-#include "winsys/Dialog.h"
+#include "ui/telecom.h"
+#include "winsys/DialogOf.h"
 
-class CPostADlg : public winsys::Dialog {
+class CPostADlg : public winsys::DialogOf<ui::telecom::Window> {
  public:
   CPostADlg();
 

@@ -1,24 +1,22 @@
 #include "tools/protocol/CToolsDlg.h"
 
+namespace id = ui::storage_code;
+
 namespace {
-constexpr int kCodeToValue = 1035;
-constexpr int kValueToCode = 1034;
-constexpr int kResult = 1023;
-constexpr int kInput = 1024;
-constexpr int kReverse = 1022;
 
 using protocol::StorageType;
 constexpr struct {
-  int button;
+  id::Control button;
   StorageType type;
 } kTypeButtons[] = {
-    {1026, StorageType::kShort}, {1028, StorageType::kUShort}, {1005, StorageType::kUChar},
-    {1031, StorageType::kInt},   {1030, StorageType::kUInt},   {1027, StorageType::kAscii},
-    {1025, StorageType::kFloat}, {1029, StorageType::kDouble},
+    {id::type_short, StorageType::kShort}, {id::type_ushort, StorageType::kUShort},
+    {id::type_uchar, StorageType::kUChar}, {id::type_int, StorageType::kInt},
+    {id::type_uint, StorageType::kUInt},   {id::type_ascii, StorageType::kAscii},
+    {id::type_float, StorageType::kFloat}, {id::type_double, StorageType::kDouble},
 };
 }  // namespace
 
-CToolsDlg::CToolsDlg() : Dialog(129) {
+CToolsDlg::CToolsDlg() {
   for (const auto& entry : kTypeButtons) {
     const StorageType type = entry.type;
     OnClicked(entry.button, [this, type] { Convert(type); });
@@ -26,13 +24,14 @@ CToolsDlg::CToolsDlg() : Dialog(129) {
 }
 
 void CToolsDlg::OnInitDialog() {
-  SetCheck(kCodeToValue, true);
+  SetCheck(id::code_to_value, true);
 }
 
 void CToolsDlg::Convert(StorageType type) {
   // The direction is whichever of the two radio buttons was clicked last.
-  const std::string input = GetText(kInput);
-  const bool reverse = IsChecked(kReverse);
-  SetText(kResult, IsChecked(kValueToCode) ? protocol::ValueToStorageCode(type, input, reverse)
-                                           : protocol::StorageCodeToValue(type, input, reverse));
+  const std::string input = GetText(id::input);
+  const bool reverse = IsChecked(id::reverse_bytes);
+  SetText(id::result, IsChecked(id::value_to_code)
+                          ? protocol::ValueToStorageCode(type, input, reverse)
+                          : protocol::StorageCodeToValue(type, input, reverse));
 }

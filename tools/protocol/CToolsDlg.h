@@ -1,10 +1,11 @@
-// Numeric storage code converter window (template 129).
+// Numeric storage code converter window (res/dialogs/storage_code.json).
 #pragma once
 
 #include "tools/protocol/storagecode.h"
-#include "winsys/Dialog.h"
+#include "ui/storage_code.h"
+#include "winsys/DialogOf.h"
 
-class CToolsDlg : public winsys::Dialog {
+class CToolsDlg : public winsys::DialogOf<ui::storage_code::Window> {
  public:
   CToolsDlg();
 

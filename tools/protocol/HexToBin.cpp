@@ -27,3 +27,8 @@ void RunHexToBin(winsys::Dialog& owner, CIHexFile& reader) {
   owner.MessageBox(written ? protocol::kHexSucceededText : protocol::kHexWriteFailedText,
                    protocol::kHexTitle);
 }
+
+void RunHexToBinCommand(winsys::Dialog& owner) {
+  CIHexFile reader;
+  RunHexToBin(owner, reader);
+}
