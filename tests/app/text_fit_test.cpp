@@ -263,13 +263,13 @@ TEST_F(TextFit, EveryWindowShowsItsWholeTexts) {
     winsys::Dialog* tool = main.ToolDialog(entry.command);
     ASSERT_NE(tool, nullptr);
     for (const std::string& misfit : Misfits(tool->Window())) {
-      ADD_FAILURE() << "template " << entry.template_id << ": " << misfit;
+      ADD_FAILURE() << "template " << tool->TemplateId() << ": " << misfit;
     }
     auto longer = LongerTexts().find(entry.command);
     if (longer == LongerTexts().end()) continue;
     longer->second(*tool);
     for (const std::string& misfit : Misfits(tool->Window())) {
-      ADD_FAILURE() << "template " << entry.template_id << " later: " << misfit;
+      ADD_FAILURE() << "template " << tool->TemplateId() << " later: " << misfit;
     }
   }
 
