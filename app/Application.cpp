@@ -60,7 +60,7 @@ void DesktopMessages(QtMsgType type, const QMessageLogContext& context, const QS
 
 }  // namespace
 
-Application::Application(int& argc, char** argv, Mode mode) {
+Application::Application(int& argc, char** argv, Mode mode, std::optional<Language> language) {
   if (mode == Mode::kHeadless) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     winsys::SetManualTimers(true);
@@ -75,7 +75,10 @@ Application::Application(int& argc, char** argv, Mode mode) {
     for (const std::string& line : g_held) std::fprintf(stderr, "%s\n", line.c_str());
     g_held.clear();
   }
-  LoadToolkitTexts(kInterfaceLanguage);
+  if (!SetInterfaceLanguage(language.value_or(DesktopLanguage()))) {
+    std::fprintf(stderr,
+                 "quorkit: the English texts could not be loaded; the interface stays Chinese\n");
+  }
   // Menus, context menus and dialogs all speak in the dialog font.
   QApplication::setFont(winsys::TemplateFont("宋体", 9));
   QApplication::setApplicationName("quorkit");
@@ -93,6 +96,12 @@ Application::Application(int& argc, char** argv, Mode mode) {
 
 bool LoadToolkitTexts(const char* language) {
   static QTranslator* installed = nullptr;
+  if (language == nullptr) {
+    if (installed) QCoreApplication::removeTranslator(installed);
+    delete installed;
+    installed = nullptr;
+    return true;
+  }
   auto translator = std::make_unique<QTranslator>();
   if (!translator->load(QStringLiteral("qtbase_") + QLatin1String(language),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -104,6 +113,33 @@ bool LoadToolkitTexts(const char* language) {
   }
   installed = translator.release();
   QCoreApplication::installTranslator(installed);
+  return true;
+}
+
+bool SetInterfaceLanguage(Language language) {
+  const bool english = language == Language::kEnglish;
+  const bool loaded = UseLanguage(language);
+  winsys::SetTemplateLanguage(english && loaded ? "en" : "");
+  // The toolkit's English is its own source language.
+  LoadToolkitTexts(english && loaded ? nullptr : kInterfaceLanguage);
+  return loaded;
+}
+
+bool TakeLanguageArgument(const char* program, int* argc, char** argv,
+                          std::optional<Language>* language) {
+  std::vector<std::string> args(argv + 1, argv + *argc);
+  std::string error;
+  if (!TakeLanguageOption(&args, language, &error)) {
+    std::fprintf(stderr, "%s: %s\n", program, error.c_str());
+    return false;
+  }
+  // The remaining arguments keep their order; argv's own strings are reused.
+  int kept = 1;
+  for (int i = 1; i < *argc && kept <= static_cast<int>(args.size()); ++i) {
+    if (args[static_cast<size_t>(kept - 1)] == argv[i]) argv[kept++] = argv[i];
+  }
+  *argc = kept;
+  argv[kept] = nullptr;
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "app/ToolTable.h"
 #include "app/history.h"
 #include "banner/BannerFolder.h"
+#include "base/tr.h"
 #include "tools/protocol/HexToBin.h"
 
 namespace {
@@ -25,7 +26,7 @@ winsys::Dialog* CQuorDlg::ToolDialog(int command) const {
 }
 
 void CQuorDlg::OnInitDialog() {
-  AppendSystemMenu(kAboutCommand, "关于本程序(&A)...");
+  AppendSystemMenu(kAboutCommand, base::Tr("quorkit", "关于本程序(&A)..."));
   // An entry of the menu is live when the main window or a tool of the table stands behind it.
   for (const int command : MenuCommands()) {
     EnableMenuCommand(command, command == app::kHexToBinCommand || ToolDialog(command));

@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 
+#include "base/tr.h"
 #include "winsys/Controls.h"
 
 namespace winsys {
@@ -132,17 +133,86 @@ std::vector<int> DialogTemplateIds() {
   return ids;
 }
 
+namespace {
+
+std::string& Language() {
+  static std::string language;
+  return language;
+}
+
+// The kinds whose text names a resource rather than saying something.
+bool TextIsResourceName(const std::string& kind) {
+  return kind == "bitmap" || kind == "icon" || kind == "frame";
+}
+
+void ApplyRect(const QJsonArray& rect, int* x, int* y, int* width, int* height) {
+  if (rect.size() != 4) return;
+  *x = rect.at(0).toInt(*x);
+  *y = rect.at(1).toInt(*y);
+  *width = rect.at(2).toInt(*width);
+  *height = rect.at(3).toInt(*height);
+}
+
+void ApplyOverlay(DialogTemplate* dialog) {
+  const auto json = ReadQResource(
+      QString(":/overlays/%1/%2.json").arg(QString::fromStdString(Language())).arg(dialog->id));
+  if (!json) return;
+  const QJsonObject root = QJsonDocument::fromJson(*json).object();
+  const QJsonArray size = root.value("size").toArray();
+  if (size.size() == 2) {
+    dialog->width = size.at(0).toInt(dialog->width);
+    dialog->height = size.at(1).toInt(dialog->height);
+  }
+  for (const QJsonValue& value : root.value("controls").toArray()) {
+    const QJsonObject object = value.toObject();
+    const int id = object.value("id").toInt(-1);
+    const std::string text = object.value("text").toString().toStdString();
+    for (ControlTemplate& control : dialog->controls) {
+      if (id >= 0 ? control.id == id : (control.id < 0 && control.text == text)) {
+        ApplyRect(object.value("rect").toArray(), &control.x, &control.y, &control.width,
+                  &control.height);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void SetTemplateLanguage(const std::string& language) {
+  Language() = language;
+}
+
+const std::string& TemplateLanguage() {
+  return Language();
+}
+
+DialogTemplate LocalizedTemplate(const DialogTemplate& tmpl) {
+  DialogTemplate dialog = tmpl;
+  if (Language().empty()) return dialog;
+  // Overlays find unnamed controls by their source text, so the layout goes first.
+  ApplyOverlay(&dialog);
+  const std::string context = "template:" + std::to_string(tmpl.id);
+  dialog.caption = base::Tr(context.c_str(), dialog.caption);
+  for (ControlTemplate& control : dialog.controls) {
+    if (!TextIsResourceName(control.kind)) control.text = base::Tr(context.c_str(), control.text);
+  }
+  return dialog;
+}
+
 std::vector<MenuPopup> LoadMenu(int id) {
   std::vector<MenuPopup> menu;
   auto json = ReadQResource(QString(":/menus/%1.json").arg(id));
   if (!json) return menu;
+  const std::string context = "menu:" + std::to_string(id);
+  const auto text = [&](const QJsonObject& object) {
+    return base::Tr(context.c_str(), object.value("text").toString().toStdString());
+  };
   for (const QJsonValue& value : QJsonDocument::fromJson(*json).array()) {
     const QJsonObject object = value.toObject();
     MenuPopup popup;
-    popup.text = object.value("text").toString().toStdString();
+    popup.text = text(object);
     for (const QJsonValue& item : object.value("items").toArray()) {
-      popup.items.push_back({item.toObject().value("text").toString().toStdString(),
-                             item.toObject().value("id").toInt()});
+      popup.items.push_back({text(item.toObject()), item.toObject().value("id").toInt()});
     }
     menu.push_back(std::move(popup));
   }

@@ -1,5 +1,6 @@
 #include "tools/circuit/CNtcDlg.h"
 
+#include "base/tr.h"
 #include "winsys/Canvas.h"
 
 namespace {
@@ -27,8 +28,8 @@ CNtcDlg::CNtcDlg() : Dialog(169) {
 
 void CNtcDlg::OnInitDialog() {
   ResetContent(kResolution);
-  AddString(kResolution, "10位");
-  AddString(kResolution, "12位");
+  AddString(kResolution, base::Tr("quorkit", "10位"));
+  AddString(kResolution, base::Tr("quorkit", "12位"));
   SetCurSel(kResolution, 0);
   SetCheck(kUpper, true);
   SetText(kOutput, circuit::NtcHelpText());

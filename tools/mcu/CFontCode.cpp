@@ -1,6 +1,7 @@
 #include "tools/mcu/CFontCode.h"
 
 #include "base/format.h"
+#include "base/tr.h"
 #include "winsys/Prompt.h"
 
 namespace {
@@ -30,9 +31,10 @@ constexpr int kBusyControls[] = {kFont,  kWidth, kHeight,  kUp,      kLeft,
                                  kRight, kDown,  kPreview, kGenerate};
 
 constexpr char kHelp[] =
-    "本程序提取点阵方式:\r\n1.上下8个点为一个字节，上面的点对应字节中低位\r\n2."
-    "上下方向每8个点为一行\r\n"
-    "3.每行从左到右方向提取到连续的字节缓冲区\r\n4.行按上下的顺序提取并存储.";
+    BASE_TR_NOOP("quorkit",
+                 "本程序提取点阵方式:\r\n1.上下8个点为一个字节，上面的点对应字节中低位\r\n2."
+                 "上下方向每8个点为一行\r\n"
+                 "3.每行从左到右方向提取到连续的字节缓冲区\r\n4.行按上下的顺序提取并存储.");
 }  // namespace
 
 CFontCode::CFontCode() : Dialog(149) {
@@ -67,7 +69,7 @@ void CFontCode::OnInitDialog() {
   SetCurSel(kWidth, 2);
   sampler_.region() = mcu::Region{};
   canvas_.SetFont(InitialGlyphFont());
-  SetText(kOutput, kHelp);
+  SetText(kOutput, base::Tr("quorkit", kHelp));
   SetControlPainter(kCanvas, [this](winsys::WindowPainter& painter) {
     painter.DrawCanvas(canvas_.canvas(), 0, 0);
   });
@@ -150,7 +152,7 @@ void CFontCode::Generate(mcu::FontLibrary library) {
   }
   Lock(true);
   SetText(kOutput, texts.start);
-  MessageBox(texts.warning, "提示");
+  MessageBox(texts.warning, base::Tr("quorkit", "提示"));
   const bool written = mcu::WriteFontLibrary(library, sampler_, file);
   InvalidateControl(kCanvas);
   if (!file.Commit(&error) || !written) {

@@ -1,5 +1,6 @@
 #include "tools/mcu/CMidValueDlg.h"
 
+#include "base/tr.h"
 #include "tools/mcu/interpolation.h"
 
 namespace {
@@ -20,7 +21,7 @@ void CMidValueDlg::OnCompute() {
   const auto result = mcu::Interpolate(
       {GetText(kX1), GetText(kY1), GetText(kX2), GetText(kY2), GetText(kX), GetText(kY)});
   if (!result) {
-    MessageBox(mcu::kLineInputError, "提示");
+    MessageBox(mcu::kLineInputError, base::Tr("quorkit", "提示"));
     return;
   }
   SetText(result->target == mcu::LineResult::Target::kY ? kY : kX, result->text);

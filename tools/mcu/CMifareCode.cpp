@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/tr.h"
 
 namespace {
 constexpr std::array<int, 4> kBlockLists = {1040, 1041, 1042, 1038};  // blocks 0 to 3
@@ -29,9 +30,9 @@ void CMifareCode::OnInitDialog() {
   SetReadOnly(kBytes, !manual_);
   SetTextColour(kError, kRed);
 
-  InsertColumn(kTable, 0, "存储区", 69);
-  InsertColumn(kTable, 1, "读取", 59);
-  InsertColumn(kTable, 2, "写入", 59);
+  InsertColumn(kTable, 0, base::Tr("quorkit", "存储区"), 69);
+  InsertColumn(kTable, 1, base::Tr("quorkit", "读取"), 59);
+  InsertColumn(kTable, 2, base::Tr("quorkit", "写入"), 59);
   InsertColumn(kTable, 3, "Increment", 79);
   InsertColumn(kTable, 4, "Decrement Transfer Restore", ControlWidth(kTable) - 271);
   DeleteAllItems(kTable);
@@ -81,13 +82,13 @@ void CMifareCode::OnManual() {
     SetReadOnly(kBytes, false);
     for (int list : kBlockLists) Enable(list, false);
     manual_ = true;
-    SetText(kManual, "确定");
+    SetText(kManual, base::Tr("quorkit", "确定"));
     return;
   }
   if (!Decode()) return;
   SetText(kError, "");
   for (int list : kBlockLists) Enable(list, true);
   manual_ = false;
-  SetText(kManual, "手动输入");
+  SetText(kManual, base::Tr("quorkit", "手动输入"));
   SetReadOnly(kBytes, true);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/tr.h"
 #include "winsys/Canvas.h"
 
 namespace {
@@ -26,7 +27,7 @@ void CSegCodeDlg::OnInitDialog() {
     for (int bit = 0; bit < 8; ++bit) AddString(list, std::to_string(bit));
     SetCurSel(list, segment);
   }
-  SetText(kResult, mcu::kSegmentUsageText);
+  SetText(kResult, base::Tr("quorkit", mcu::kSegmentUsageText));
   // Painted over the picture each time it is drawn, so the pattern shows after the window
   // has been covered or hidden.
   SetControlPainter(kPicture, [this](winsys::WindowPainter& painter) {
@@ -45,7 +46,7 @@ std::optional<mcu::SegmentBitMap> CSegCodeDlg::ReadBitMap() {
     map[segment] = GetCurSel(kFirstBitList + segment);
   }
   if (!mcu::IsSegmentBitMapValid(map)) {
-    MessageBox(mcu::kSegmentBitClashMessage, "提示");
+    MessageBox(mcu::kSegmentBitClashMessage, base::Tr("quorkit", "提示"));
     return std::nullopt;
   }
   return map;

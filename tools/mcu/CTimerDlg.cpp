@@ -1,5 +1,7 @@
 #include "tools/mcu/CTimerDlg.h"
 
+#include "base/format.h"
+#include "base/tr.h"
 #include "tools/mcu/timer.h"
 
 namespace {
@@ -15,16 +17,18 @@ constexpr int kResult = 1005;
 CTimerDlg::CTimerDlg() : Dialog(161) {}
 
 void CTimerDlg::OnInitDialog() {
-  for (const char* item : {"8位", "16位"}) AddString(kWidth, item);
+  AddString(kWidth, base::Tr("quorkit", "8位"));
+  AddString(kWidth, base::Tr("quorkit", "16位"));
   SetCurSel(kWidth, 0);
-  AddString(kPrescaler, "不分频");
+  AddString(kPrescaler, base::Tr("quorkit", "不分频"));
   for (int i = 1; i <= 10; ++i) {
-    AddString(kPrescaler, std::to_string(mcu::TimerPrescaler(i)) + "分频");
+    AddString(kPrescaler, base::Format(base::Tr("quorkit", "%d分频"), mcu::TimerPrescaler(i)));
   }
   SetCurSel(kPrescaler, 0);
   for (const char* item : {"ms", "us", "s", "Hz"}) AddString(kUnit, item);
   SetCurSel(kUnit, 0);
-  SetText(kResult, "说明：\r\n[溢出值]和[溢出时间]中任意一个\r\n可不填，也可两个都填！");
+  SetText(kResult, base::Tr("quorkit",
+                            "说明：\r\n[溢出值]和[溢出时间]中任意一个\r\n可不填，也可两个都填！"));
 }
 
 void CTimerDlg::OnOK() {
@@ -38,7 +42,7 @@ void CTimerDlg::OnOK() {
   const mcu::TimerOutcome outcome = mcu::ComputeTimer(fields);
   switch (outcome.kind) {
     case mcu::TimerOutcome::Kind::kMessage:
-      MessageBox(outcome.text, "提示");
+      MessageBox(outcome.text, base::Tr("quorkit", "提示"));
       break;
     case mcu::TimerOutcome::Kind::kResult:
       SetText(kResult, outcome.text);

@@ -4,6 +4,7 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
+#include "base/tr.h"
 #include "winsys/Prompt.h"
 #include "winsys/WindowLink.h"
 
@@ -27,8 +28,8 @@ protocol::FileSender::Launcher& WorkerLauncher() {
 // "COM3：/dev/ttyUSB2", or that COM3 has no device.
 std::string PortDeviceText(int port) {
   const std::string device = protocol::ComDevicePath(port);
-  return device.empty() ? base::Format("COM%d：没有对应的串口设备", port)
-                        : base::Format("COM%d：%s", port, device.c_str());
+  return device.empty() ? base::Format(base::Tr("quorkit", "COM%d：没有对应的串口设备"), port)
+                        : base::Format(base::Tr("quorkit", "COM%d：%s"), port, device.c_str());
 }
 
 }  // namespace
@@ -102,14 +103,15 @@ void CFileDownDlg::OnInitDialog() {
                 : std::make_unique<protocol::FileSender>(std::move(reports));
   if (!sender_->Start()) {
     Enable(kSendButton, false);
-    SetText(kStatus, "发送线程启动失败!");
+    SetText(kStatus, base::Tr("quorkit", "发送线程启动失败!"));
   }
 }
 
 void CFileDownDlg::OnOpenFile() {
   std::string path;
-  if (!winsys::CurrentPrompter().OpenFile(
-          this, "请选择要发送的文件", {{"Binary File(*.bin)", "*.bin"}, {"All", "*.*"}}, &path)) {
+  if (!winsys::CurrentPrompter().OpenFile(this, base::Tr("quorkit", "请选择要发送的文件"),
+                                          {{"Binary File(*.bin)", "*.bin"}, {"All", "*.*"}},
+                                          &path)) {
     return;
   }
   protocol::FileLoad load = protocol::LoadSendFile(path);
@@ -130,7 +132,7 @@ void CFileDownDlg::OnOpenFile() {
 
 void CFileDownDlg::OnSend() {
   if (!file_ || file_->empty()) {
-    SetText(kStatus, "缓冲区没有数据!");
+    SetText(kStatus, base::Tr("quorkit", "缓冲区没有数据!"));
     return;
   }
   protocol::SendJob job;
@@ -144,7 +146,7 @@ void CFileDownDlg::OnSend() {
 }
 
 void CFileDownDlg::OnHelp() {
-  MessageBox(protocol::FileSendHelpText(), "说明");
+  MessageBox(protocol::FileSendHelpText(), base::Tr("quorkit", "说明"));
 }
 
 void CFileDownDlg::OnPortChange() {
@@ -158,5 +160,5 @@ void CFileDownDlg::ShowPortDevices() {
     if (protocol::ComDevicePath(port).empty()) continue;
     tip += (tip.empty() ? "" : "\n") + PortDeviceText(port);
   }
-  SetToolTip(kPort, tip.empty() ? "没有找到串口设备" : tip);
+  SetToolTip(kPort, tip.empty() ? base::Tr("quorkit", "没有找到串口设备") : tip);
 }
