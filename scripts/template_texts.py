@@ -34,13 +34,13 @@ def main():
         context = "template:%d" % dialog["id"]
         if says_something(dialog.get("caption", "")):
             lines.append("//: caption")
-            lines.append("QT_TRANSLATE_NOOP(%s, %s)" % (literal(context), literal(dialog["caption"])))
+            lines.append("QT_TRANSLATE_NOOP(%s, %s);" % (literal(context), literal(dialog["caption"])))
         for control in dialog.get("controls", []):
             text = control.get("text", "")
             if control.get("kind") in RESOURCE_KINDS or not says_something(text):
                 continue
             lines.append("//: %s %s" % (control.get("kind"), control.get("id", "without ID")))
-            lines.append("QT_TRANSLATE_NOOP(%s, %s)" % (literal(context), literal(text)))
+            lines.append("QT_TRANSLATE_NOOP(%s, %s);" % (literal(context), literal(text)))
     for path in sorted(glob.glob(os.path.join(menus, "*.json"))):
         with open(path, encoding="utf-8") as file:
             menu = json.load(file)
@@ -50,7 +50,7 @@ def main():
             entries = [popup] + popup.get("items", [])
             for entry in entries:
                 if says_something(entry.get("text", "")):
-                    lines.append("QT_TRANSLATE_NOOP(%s, %s)" % (literal(context), literal(entry["text"])))
+                    lines.append("QT_TRANSLATE_NOOP(%s, %s);" % (literal(context), literal(entry["text"])))
     text = "\n".join(lines) + "\n"
     os.makedirs(os.path.dirname(os.path.abspath(out_path)), exist_ok=True)
     old = None
