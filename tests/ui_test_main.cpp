@@ -35,7 +35,9 @@ int main(int argc, char** argv) {
   CDownloadAd::SetServer(SilentServer());
   int status = 0;
   {
-    app::Application application(argc, argv, app::Application::Mode::kHeadless);
+    // The tests expect the Chinese interface whatever the locale says.
+    app::Application application(argc, argv, app::Application::Mode::kHeadless,
+                                 app::Language::kChinese);
     status = RUN_ALL_TESTS();
   }
   app::ExitNow(status);
