@@ -139,7 +139,7 @@
     <name>quorkit</name>
     <message>
         <source>关于本程序</source>
-        <translation>About</translation>
+        <translation>About QuorKit</translation>
     </message>
     <message>
         <source>溢出值</source>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>关于本程序(&amp;A)...</source>
-        <translation>&amp;About...</translation>
+        <translation>&amp;About QuorKit...</translation>
     </message>
     <message>
         <source>V2.7.4(20241001):增加水加热计算器<byte value="xd"/>
