@@ -153,6 +153,26 @@ void ApplyRect(const QJsonArray& rect, int* x, int* y, int* width, int* height) 
   *height = rect.at(3).toInt(*height);
 }
 
+// The one control an overlay row means: by ID, or for a control without one by its source
+// text and, where that text appears more than once, by its position ("at": [x, y]). nullptr
+// when no control or more than one fits, so a stale row never moves the wrong control.
+ControlTemplate* OverlayTarget(DialogTemplate* dialog, const QJsonObject& row) {
+  const int id = row.value("id").toInt(-1);
+  const std::string text = row.value("text").toString().toStdString();
+  const QJsonArray at = row.value("at").toArray();
+  ControlTemplate* found = nullptr;
+  for (ControlTemplate& control : dialog->controls) {
+    const bool fits = id >= 0 ? control.id == id
+                              : control.id < 0 && control.text == text &&
+                                    (at.size() != 2 || (control.x == at.at(0).toInt() &&
+                                                        control.y == at.at(1).toInt()));
+    if (!fits) continue;
+    if (found) return nullptr;
+    found = &control;
+  }
+  return found;
+}
+
 void ApplyOverlay(DialogTemplate* dialog) {
   const auto json = ReadQResource(
       QString(":/overlays/%1/%2.json").arg(QString::fromStdString(Language())).arg(dialog->id));
@@ -165,18 +185,38 @@ void ApplyOverlay(DialogTemplate* dialog) {
   }
   for (const QJsonValue& value : root.value("controls").toArray()) {
     const QJsonObject object = value.toObject();
-    const int id = object.value("id").toInt(-1);
-    const std::string text = object.value("text").toString().toStdString();
-    for (ControlTemplate& control : dialog->controls) {
-      if (id >= 0 ? control.id == id : (control.id < 0 && control.text == text)) {
-        ApplyRect(object.value("rect").toArray(), &control.x, &control.y, &control.width,
-                  &control.height);
-      }
+    const QJsonArray rect = object.value("rect").toArray();
+    if (ControlTemplate* control = OverlayTarget(dialog, object)) {
+      ApplyRect(rect, &control->x, &control->y, &control->width, &control->height);
     }
   }
 }
 
 }  // namespace
+
+std::vector<std::string> OverlayProblems(const std::string& language) {
+  std::vector<std::string> problems;
+  const QString folder = QStringLiteral(":/overlays/") + QString::fromStdString(language);
+  for (const QString& name : QDir(folder).entryList({"*.json"})) {
+    const auto json = ReadQResource(folder + "/" + name);
+    const QJsonObject root = QJsonDocument::fromJson(json.value_or(QByteArray())).object();
+    const std::string where = language + "/" + name.toStdString();
+    const DialogTemplate* tmpl = FindDialogTemplate(root.value("id").toInt(-1));
+    if (root.isEmpty() || tmpl == nullptr || name != QString("%1.json").arg(tmpl->id)) {
+      problems.push_back(where + ": not an overlay of a template of its number");
+      continue;
+    }
+    DialogTemplate copy = *tmpl;
+    for (const QJsonValue& value : root.value("controls").toArray()) {
+      const QJsonObject row = value.toObject();
+      if (OverlayTarget(&copy, row) == nullptr || row.value("rect").toArray().size() != 4) {
+        problems.push_back(where + ": no single control for " +
+                           QJsonDocument(row).toJson(QJsonDocument::Compact).toStdString());
+      }
+    }
+  }
+  return problems;
+}
 
 void SetTemplateLanguage(const std::string& language) {
   Language() = language;

@@ -53,6 +53,10 @@ std::vector<int> DialogTemplateIds();
 void SetTemplateLanguage(const std::string& language);
 const std::string& TemplateLanguage();
 
+// What is wrong with the overlays of `language`: a file that names no template of its number,
+// a row that fits no single control or has no full rectangle. Empty when all is well.
+std::vector<std::string> OverlayProblems(const std::string& language);
+
 // `tmpl` in the interface language: caption and texts translated (context "template:ID"),
 // the overlay applied.
 DialogTemplate LocalizedTemplate(const DialogTemplate& tmpl);

@@ -588,8 +588,8 @@ Ux swing (V):%f</translation>
 [溢出值]和[溢出时间]中任意一个<byte value="xd"/>
 可不填，也可两个都填！</source>
         <translation>Note:<byte value="xd"/>
-give [Reload value], [Overflow time]<byte value="xd"/>
-or both!</translation>
+give [Reload value],<byte value="xd"/>
+[Overflow time] or both!</translation>
     </message>
     <message>
         <source>正在生成...<byte value="xd"/>
@@ -1100,7 +1100,7 @@ while(1)<byte value="xd"/>
     <message>
         <source>注:数字输入格式为2位16进制字符，小于10时需前补0,连续数值间用空格隔开(如：01 22)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Note: enter each byte as 2 hex digits (with a leading 0 below 10), separated by spaces (e.g. 01 22)</translation>
+        <translation>Note: each byte is 2 hex digits (01, not 1), separated by spaces, e.g. 01 22</translation>
     </message>
 </context>
 <context>
@@ -1118,17 +1118,17 @@ while(1)<byte value="xd"/>
     <message>
         <source>E12系列</source>
         <extracomment>radio 1044</extracomment>
-        <translation>E12 series</translation>
+        <translation>E12</translation>
     </message>
     <message>
         <source>E24系列</source>
         <extracomment>radio 1045</extracomment>
-        <translation>E24 series</translation>
+        <translation>E24</translation>
     </message>
     <message>
         <source>E96系列</source>
         <extracomment>radio 1050</extracomment>
-        <translation>E96 series</translation>
+        <translation>E96</translation>
     </message>
     <message>
         <source>按比例查找</source>
@@ -1192,17 +1192,17 @@ button 1014</extracomment>
     <message>
         <source>16进制存储码转换成十进制数值</source>
         <extracomment>radio 1035</extracomment>
-        <translation>Hex storage code to decimal value</translation>
+        <translation>Storage code (hex) to value</translation>
     </message>
     <message>
         <source>十进制数值转换16进制存储码</source>
         <extracomment>radio 1034</extracomment>
-        <translation>Decimal value to hex storage code</translation>
+        <translation>Value to storage code (hex)</translation>
     </message>
     <message>
         <source>顺序颠倒</source>
         <extracomment>check 1022</extracomment>
-        <translation>Reverse byte order</translation>
+        <translation>Reverse</translation>
     </message>
 </context>
 <context>
@@ -1225,7 +1225,7 @@ button 1014</extracomment>
     <message>
         <source>版本</source>
         <extracomment>static without ID</extracomment>
-        <translation>Version</translation>
+        <translation>Ver.</translation>
     </message>
     <message>
         <source>生成指令</source>
@@ -1240,7 +1240,7 @@ button 1014</extracomment>
     <message>
         <source>注:数字输入格式为2位16进制字符，小于10时需前补0,连续数值间用空格隔开(如：01 22)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Note: enter each byte as 2 hex digits (with a leading 0 below 10), separated by spaces (e.g. 01 22)</translation>
+        <translation>Note: each byte is 2 hex digits (01, not 1), separated by spaces, e.g. 01 22</translation>
     </message>
 </context>
 <context>
@@ -1253,7 +1253,7 @@ button 1014</extracomment>
     <message>
         <source>数据输入(16进制字符,小于10时需前补0,连续数值间用空格隔开)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Data (hex bytes, 2 digits each with a leading 0 below 10, separated by spaces)</translation>
+        <translation>Data (hex bytes of 2 digits, separated by spaces, e.g. 01 22)</translation>
     </message>
     <message>
         <source>校验方式</source>
@@ -1293,7 +1293,7 @@ spaces and any other non-digit characters separate the numbers</translation>
     <message>
         <source>十六进制</source>
         <extracomment>static without ID</extracomment>
-        <translation>Hexadecimal</translation>
+        <translation>Hex</translation>
     </message>
     <message>
         <source>加注0x</source>
@@ -1323,12 +1323,12 @@ every two consecutive hex digits (0-9, a-f, A-F) become one decimal number</tran
     <message>
         <source>多字节字符集</source>
         <extracomment>radio 1044</extracomment>
-        <translation>Multibyte (GBK)</translation>
+        <translation>GBK (CP936)</translation>
     </message>
     <message>
         <source>Unicode字符集</source>
         <extracomment>radio 1045</extracomment>
-        <translation>Unicode (UTF-16)</translation>
+        <translation>UTF-16</translation>
     </message>
     <message>
         <source>逗号分隔</source>
@@ -1406,7 +1406,7 @@ button 1011</extracomment>
     <message>
         <source>上</source>
         <extracomment>button 1006</extracomment>
-        <translation>Top</translation>
+        <translation>Up</translation>
     </message>
     <message>
         <source>左</source>
@@ -1421,7 +1421,7 @@ button 1011</extracomment>
     <message>
         <source>下</source>
         <extracomment>button 1007</extracomment>
-        <translation>Bottom</translation>
+        <translation>Down</translation>
     </message>
     <message>
         <source>区域</source>
@@ -1581,12 +1581,12 @@ button 1011</extracomment>
     <message>
         <source>电容C(uF)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Capacitor C (uF)</translation>
+        <translation>C (uF)</translation>
     </message>
     <message>
         <source>电压Vo(V)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Voltage Vo (V)</translation>
+        <translation>Vo (V)</translation>
     </message>
     <message>
         <source>电流(mA)</source>
@@ -1662,12 +1662,12 @@ button 1011</extracomment>
     <message>
         <source>波特率</source>
         <extracomment>static without ID</extracomment>
-        <translation>Baud rate</translation>
+        <translation>Baud</translation>
     </message>
     <message>
         <source>包大小(字节)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Packet (bytes)</translation>
+        <translation>Packet size</translation>
     </message>
     <message>
         <source>打开文件</source>
@@ -1715,7 +1715,7 @@ button 1011</extracomment>
     <message>
         <source>电阻(Ohm)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Resistance (Ohm)</translation>
+        <translation>R (Ohm)</translation>
     </message>
     <message>
         <source>功率(W)</source>
@@ -1831,7 +1831,7 @@ button 1011</extracomment>
     <message>
         <source>生成阻值表</source>
         <extracomment>defbutton 1</extracomment>
-        <translation>Resistance table</translation>
+        <translation>R table</translation>
     </message>
     <message>
         <source>生成AD值表</source>
@@ -1867,7 +1867,7 @@ button 1011</extracomment>
     <message>
         <source>扇区存取码</source>
         <extracomment>static without ID</extracomment>
-        <translation>Sector access bits</translation>
+        <translation>Access bits</translation>
     </message>
     <message>
         <source>(Block3的6,7,8,9字节)</source>
@@ -1905,12 +1905,12 @@ button 1011</extracomment>
     <message>
         <source>起始温度(C)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Start temp. (C)</translation>
+        <translation>From (C)</translation>
     </message>
     <message>
         <source>结束温度(C)</source>
         <extracomment>static without ID</extracomment>
-        <translation>End temp. (C)</translation>
+        <translation>To (C)</translation>
     </message>
     <message>
         <source>做功(J)</source>
@@ -1947,7 +1947,7 @@ button 1009</extracomment>
     <message>
         <source>电阻(Ohm)</source>
         <extracomment>static without ID</extracomment>
-        <translation>Resistance (Ohm)</translation>
+        <translation>R (Ohm)</translation>
     </message>
     <message>
         <source>功率(W)</source>

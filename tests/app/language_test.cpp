@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -245,6 +246,39 @@ TEST(EnglishInterface, EveryToolShowsNoChinese) {
   winsys::InstallPrompter(nullptr);
   ASSERT_TRUE(app::SetInterfaceLanguage(Language::kChinese));
   EXPECT_STREQ(base::Tr("quorkit", "提示"), "提示");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(EnglishInterface, EveryOverlayRowMovesOneControl) {
+  EXPECT_FALSE(QDir(":/overlays/en").entryList({"*.json"}).isEmpty());
+  EXPECT_EQ(winsys::OverlayProblems("en"), std::vector<std::string>());
+}
+
+// Template 174 shows "做功(KWh)" twice; its overlay moves only the one at 160,100.
+TEST(EnglishInterface, OverlayMovesTheControlItNames) {
+  const winsys::DialogTemplate& source = *winsys::FindDialogTemplate(174);
+  const auto rects = [](const winsys::DialogTemplate& tmpl) {
+    std::vector<std::vector<int>> found;
+    for (const winsys::ControlTemplate& row : tmpl.controls) {
+      if (row.text == "做功(KWh)" || row.text == "Energy (kWh)") {
+        found.push_back({row.x, row.y, row.width, row.height});
+      }
+    }
+    return found;
+  };
+  const std::vector<std::vector<int>> chinese{{14, 94, 52, 8}, {160, 100, 44, 8}};
+  EXPECT_EQ(rects(winsys::LocalizedTemplate(source)), chinese);
+  winsys::SetTemplateLanguage("en");
+  ASSERT_TRUE(app::UseLanguage(Language::kEnglish));
+  const winsys::DialogTemplate english = winsys::LocalizedTemplate(source);
+  EXPECT_EQ(rects(english), (std::vector<std::vector<int>>{{14, 94, 52, 8}, {156, 100, 48, 8}}));
+  EXPECT_EQ(english.caption, "Electric Heating Calculator");
+  winsys::SetTemplateLanguage("");
+  ASSERT_TRUE(app::UseLanguage(Language::kChinese));
+  EXPECT_EQ(winsys::LocalizedTemplate(source).caption, "电加热计算器");
 }
 
 }  // namespace
