@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "app/CQuorDlg.h"
+#include "base/format.h"
+#include "base/tr.h"
 #include "winsys/Dialog.h"
 #include "winsys/DialogWindow.h"
 #include "winsys/Template.h"
@@ -41,9 +43,16 @@ std::vector<std::string> g_held;
 
 [[noreturn]] void NoDisplay() {
   const QByteArray display = qgetenv("DISPLAY");
+  const std::string reason =
+      display.isEmpty()
+          ? base::Tr("quorkit", "DISPLAY 未设置")
+          : base::Format(base::Tr("quorkit", "无法连接 DISPLAY=%s"), display.constData());
   std::fprintf(
-      stderr, "quorkit: 没有可用的显示，无法打开窗口 (%s)；无显示时请用 quorkit-drive 运行脚本。\n",
-      display.isEmpty() ? "DISPLAY 未设置" : ("无法连接 DISPLAY=" + display).constData());
+      stderr,
+      base::Tr(
+          "quorkit",
+          "quorkit: 没有可用的显示，无法打开窗口 (%s)；无显示时请用 quorkit-drive 运行脚本。\n"),
+      reason.c_str());
   std::fflush(stderr);
   std::_Exit(1);
 }
@@ -61,6 +70,9 @@ void DesktopMessages(QtMsgType type, const QMessageLogContext& context, const QS
 }  // namespace
 
 Application::Application(int& argc, char** argv, Mode mode, std::optional<Language> language) {
+  // The cores' texts first: the window system's start may already have something to say.
+  const Language chosen = language.value_or(DesktopLanguage());
+  UseLanguage(chosen);
   if (mode == Mode::kHeadless) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     winsys::SetManualTimers(true);
@@ -75,7 +87,7 @@ Application::Application(int& argc, char** argv, Mode mode, std::optional<Langua
     for (const std::string& line : g_held) std::fprintf(stderr, "%s\n", line.c_str());
     g_held.clear();
   }
-  if (!SetInterfaceLanguage(language.value_or(DesktopLanguage()))) {
+  if (!SetInterfaceLanguage(chosen)) {
     std::fprintf(stderr,
                  "quorkit: the English texts could not be loaded; the interface stays Chinese\n");
   }

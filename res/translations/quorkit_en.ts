@@ -1036,6 +1036,20 @@ while(1)<byte value="xd"/>
         <source>转换文件成功!</source>
         <translation>File converted!</translation>
     </message>
+    <message>
+        <source>DISPLAY 未设置</source>
+        <translation>DISPLAY is not set</translation>
+    </message>
+    <message>
+        <source>无法连接 DISPLAY=%s</source>
+        <translation>cannot connect to DISPLAY=%s</translation>
+    </message>
+    <message>
+        <source>quorkit: 没有可用的显示，无法打开窗口 (%s)；无显示时请用 quorkit-drive 运行脚本。
+</source>
+        <translation>quorkit: no display to open a window on (%s); without a display, run scripts with quorkit-drive.
+</translation>
+    </message>
 </context>
 <context>
     <name>template:100</name>
