@@ -1,4 +1,6 @@
 // The interface language: how it is chosen, and the English interface of every tool.
+#include "app/language/Language.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -17,7 +19,6 @@
 #include "app/Application.h"
 #include "app/CQuorDlg.h"
 #include "app/ToolTable.h"
-#include "app/language/Language.h"
 #include "base/tr.h"
 #include "winsys/DialogWindow.h"
 #include "winsys/Prompt.h"
@@ -32,12 +33,18 @@ TEST(Language, OfLocale) {
     const char* locale;
     Language language;
   } cases[] = {
-      {"", Language::kChinese},           {"C", Language::kChinese},
-      {"C.UTF-8", Language::kChinese},    {"POSIX", Language::kChinese},
-      {"zh_CN.UTF-8", Language::kChinese}, {"zh_TW.Big5", Language::kChinese},
-      {"zh", Language::kChinese},         {"zh_CN.GB18030@stroke", Language::kChinese},
-      {"en_US.UTF-8", Language::kEnglish}, {"en", Language::kEnglish},
-      {"de_DE.UTF-8", Language::kEnglish}, {"ja_JP.eucJP", Language::kEnglish},
+      {"", Language::kChinese},
+      {"C", Language::kChinese},
+      {"C.UTF-8", Language::kChinese},
+      {"POSIX", Language::kChinese},
+      {"zh_CN.UTF-8", Language::kChinese},
+      {"zh_TW.Big5", Language::kChinese},
+      {"zh", Language::kChinese},
+      {"zh_CN.GB18030@stroke", Language::kChinese},
+      {"en_US.UTF-8", Language::kEnglish},
+      {"en", Language::kEnglish},
+      {"de_DE.UTF-8", Language::kEnglish},
+      {"ja_JP.eucJP", Language::kEnglish},
   };
   for (const auto& c : cases) EXPECT_EQ(app::LanguageOfLocale(c.locale), c.language) << c.locale;
 }
@@ -147,8 +154,8 @@ std::vector<std::string> ChineseIn(QWidget* window) {
   };
   check("caption", window->windowTitle());
   for (QWidget* widget : window->findChildren<QWidget*>()) {
-    const QString where = widget->metaObject()->className() + QString(" ") +
-                          widget->property("winsys_id").toString();
+    const QString where =
+        widget->metaObject()->className() + QString(" ") + widget->property("winsys_id").toString();
     check(where + " tip", widget->toolTip());
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       for (int i = 0; i < combo->count(); ++i) check(where + " item", combo->itemText(i));

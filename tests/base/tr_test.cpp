@@ -30,8 +30,8 @@ TEST(Tr, IdentityWithoutTranslator) {
 TEST(Tr, TranslatesThroughTheInstalledTranslator) {
   base::SetTranslator(English);
   EXPECT_STREQ(base::Tr("quorkit", "提示"), "Note");
-  EXPECT_STREQ(base::Tr("other", "提示"), "提示");      // no translation in that context
-  EXPECT_STREQ(base::Tr("quorkit", "未知"), "未知");    // none at all: the source
+  EXPECT_STREQ(base::Tr("other", "提示"), "提示");    // no translation in that context
+  EXPECT_STREQ(base::Tr("quorkit", "未知"), "未知");  // none at all: the source
   EXPECT_EQ(base::Format(base::Tr("quorkit", "第%lld行"), 12LL), "line 12");
   // The same translation is kept once and stays where it is.
   EXPECT_EQ(base::Tr("quorkit", "提示"), base::Tr("quorkit", "提示"));
