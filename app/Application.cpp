@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "app/CQuorDlg.h"
+#include "base/format.h"
+#include "base/tr.h"
 #include "winsys/Dialog.h"
 #include "winsys/DialogWindow.h"
 #include "winsys/Style.h"
@@ -39,9 +41,16 @@ std::vector<std::string> g_held;
 
 void SayNoDisplay() {
   const QByteArray display = qgetenv("DISPLAY");
+  const std::string reason =
+      display.isEmpty()
+          ? base::Tr("quorkit", "DISPLAY 未设置")
+          : base::Format(base::Tr("quorkit", "无法连接 DISPLAY=%s"), display.constData());
   std::fprintf(
-      stderr, "quorkit: 没有可用的显示，无法打开窗口 (%s)；无显示时请用 quorkit-drive 运行脚本。\n",
-      display.isEmpty() ? "DISPLAY 未设置" : ("无法连接 DISPLAY=" + display).constData());
+      stderr,
+      base::Tr(
+          "quorkit",
+          "quorkit: 没有可用的显示，无法打开窗口 (%s)；无显示时请用 quorkit-drive 运行脚本。\n"),
+      reason.c_str());
   std::fflush(stderr);
 }
 
@@ -64,7 +73,10 @@ void DesktopMessages(QtMsgType type, const QMessageLogContext& context, const QS
 
 }  // namespace
 
-Application::Application(int& argc, char** argv, Mode mode) {
+Application::Application(int& argc, char** argv, Mode mode, std::optional<Language> language) {
+  // The cores' texts first: the window system's start may already have something to say.
+  const Language chosen = language.value_or(DesktopLanguage());
+  UseLanguage(chosen);
   if (mode == Mode::kHeadless) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     winsys::SetManualTimers(true);
@@ -79,7 +91,10 @@ Application::Application(int& argc, char** argv, Mode mode) {
     for (const std::string& line : g_held) std::fprintf(stderr, "%s\n", line.c_str());
     g_held.clear();
   }
-  LoadToolkitTexts(kInterfaceLanguage);
+  if (!SetInterfaceLanguage(chosen)) {
+    std::fprintf(stderr,
+                 "quorkit: the English texts could not be loaded; the interface stays Chinese\n");
+  }
   // Menus, context menus and dialogs all speak in the dialog font.
   QApplication::setFont(winsys::TemplateFont("宋体", 9));
   winsys::InstallDialogStyle();
@@ -98,6 +113,12 @@ Application::Application(int& argc, char** argv, Mode mode) {
 
 bool LoadToolkitTexts(const char* language) {
   static QTranslator* installed = nullptr;
+  if (language == nullptr) {
+    if (installed) QCoreApplication::removeTranslator(installed);
+    delete installed;
+    installed = nullptr;
+    return true;
+  }
   auto translator = std::make_unique<QTranslator>();
   if (!translator->load(QStringLiteral("qtbase_") + QLatin1String(language),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
@@ -109,6 +130,33 @@ bool LoadToolkitTexts(const char* language) {
   }
   installed = translator.release();
   QCoreApplication::installTranslator(installed);
+  return true;
+}
+
+bool SetInterfaceLanguage(Language language) {
+  const bool english = language == Language::kEnglish;
+  const bool loaded = UseLanguage(language);
+  winsys::SetTemplateLanguage(english && loaded ? "en" : "");
+  // The toolkit's English is its own source language.
+  LoadToolkitTexts(english && loaded ? nullptr : kInterfaceLanguage);
+  return loaded;
+}
+
+bool TakeLanguageArgument(const char* program, int* argc, char** argv,
+                          std::optional<Language>* language) {
+  std::vector<std::string> args(argv + 1, argv + *argc);
+  std::string error;
+  if (!TakeLanguageOption(&args, language, &error)) {
+    std::fprintf(stderr, "%s: %s\n", program, error.c_str());
+    return false;
+  }
+  // The remaining arguments keep their order; argv's own strings are reused.
+  int kept = 1;
+  for (int i = 1; i < *argc && kept <= static_cast<int>(args.size()); ++i) {
+    if (args[static_cast<size_t>(kept - 1)] == argv[i]) argv[kept++] = argv[i];
+  }
+  *argc = kept;
+  argv[kept] = nullptr;
   return true;
 }
 

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+
+#include "app/language/Language.h"
 
 class QApplication;
 
@@ -14,7 +17,8 @@ class Application {
     kHeadless,  // Qt's offscreen platform, timers only ticked by hand (console, tests)
   };
 
-  Application(int& argc, char** argv, Mode mode);
+  // `language` overrides the desktop's language (DesktopLanguage).
+  Application(int& argc, char** argv, Mode mode, std::optional<Language> language = std::nullopt);
   ~Application();
 
   // Runs the main window modally; returns when it closes.
@@ -25,15 +29,24 @@ class Application {
 };
 
 // The language of the toolkit's own texts (file dialogs, the font chooser, message box
-// buttons, edit menus), as a locale name. The interface is Chinese whatever the locale says.
+// buttons, edit menus) in the Chinese interface, as a locale name.
 inline constexpr const char* kInterfaceLanguage = "zh_CN";
 
 // Puts the toolkit's own texts into `language` ("zh_CN") from Qt's translations; false
-// (texts stay English) when they are not installed.
+// (texts stay English) when they are not installed. nullptr takes them back to English.
 bool LoadToolkitTexts(const char* language);
 
 // For the desktop program, before the Application: true, after one line on standard error,
 // when there is evidently no display to open windows on.
 bool ReportMissingDisplay();
+
+// Puts the whole interface into `language`: the cores' texts, the templates' texts and
+// layout, and the toolkit's own texts. False when a translation could not be loaded.
+bool SetInterfaceLanguage(Language language);
+
+// Reads "--lang zh|en" for the program and the console: takes it out of argv (argc shrinks).
+// False, after a message on standard error, for a bad value.
+bool TakeLanguageArgument(const char* program, int* argc, char** argv,
+                          std::optional<Language>* language);
 
 }  // namespace app

@@ -4,6 +4,7 @@
 #include "app/ToolTable.h"
 #include "app/history.h"
 #include "banner/BannerFolder.h"
+#include "base/tr.h"
 
 namespace id = ui::main;
 
@@ -26,7 +27,7 @@ winsys::Dialog* CQuorDlg::ToolDialog(int command) const {
 }
 
 void CQuorDlg::OnInitDialog() {
-  AppendSystemMenu(kAboutCommand, "关于本程序(&A)...");
+  AppendSystemMenu(kAboutCommand, base::Tr("quorkit", "关于本程序(&A)..."));
   // An entry of the menu is live when a row of the tool table stands behind it.
   for (const int command : MenuCommands()) {
     EnableMenuCommand(command, app::FindTool(command) != nullptr);

@@ -33,6 +33,8 @@ std::string SilentServer() {
 int main(int argc, char** argv) {
   testing::InitGoogleTest(&argc, argv);
   CDownloadAd::SetServer(SilentServer());
-  app::Application application(argc, argv, app::Application::Mode::kHeadless);
+  // The tests expect the Chinese interface whatever the locale says.
+  app::Application application(argc, argv, app::Application::Mode::kHeadless,
+                               app::Language::kChinese);
   return RUN_ALL_TESTS();
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 
+#include "base/tr.h"
 #include "winsys/DialogWindow.h"
 #include "winsys/Internal.h"
 #include "winsys/Prompt.h"
@@ -122,7 +123,9 @@ bool Dialog::Build(Dialog* owner, bool modal) {
   window_ = new DialogWindow(this, *tmpl, parent);
   window_->SetModal(modal);
   Registry().push_back(this);
-  for (const auto& [id, text] : handlers_->system_menu) window_->AppendSystemMenu(id, ToQt(text));
+  for (const auto& [id, text] : handlers_->system_menu) {
+    window_->AppendSystemMenu(id, ToQt(base::Tr("quorkit", text)));
+  }
   CheckHandlers();
   for (const auto& [id, handler] : handlers_->mouse) {
     if (auto* area = Lookup<PaintControl>(id, "OnLButtonDown")) area->SetClickHandler(handler);
@@ -228,7 +231,7 @@ std::string Dialog::GetCaption() const {
   return window_ ? FromQt(window_->windowTitle()) : "";
 }
 void Dialog::SetCaption(const std::string& caption) {
-  if (window_) window_->setWindowTitle(ToQt(caption));
+  if (window_) window_->setWindowTitle(ToQt(base::Tr("quorkit", caption)));
 }
 
 bool Dialog::HasControl(int id) const {
@@ -264,7 +267,9 @@ bool Dialog::IsReadOnly(int id) const {
 }
 
 void Dialog::SetToolTip(int id, const std::string& text) {
-  if (QWidget* widget = Widget(id, "SetToolTip")) widget->setToolTip(ToQt(text));
+  if (QWidget* widget = Widget(id, "SetToolTip")) {
+    widget->setToolTip(ToQt(base::Tr("quorkit", text)));
+  }
 }
 
 void Dialog::SetFocus(int id) {
@@ -276,7 +281,7 @@ void Dialog::ResetContent(int id) {
 }
 
 void Dialog::AddString(int id, const std::string& item) {
-  if (auto* list = Lookup<ListControl>(id, "AddString")) list->Add(item);
+  if (auto* list = Lookup<ListControl>(id, "AddString")) list->Add(base::Tr("quorkit", item));
 }
 
 void Dialog::SetCurSel(int id, int index) {
@@ -308,7 +313,7 @@ int Dialog::GetPos(int id) const {
 
 void Dialog::InsertColumn(int id, int column, const std::string& heading, int width) {
   if (auto* list = Lookup<ReportControl>(id, "InsertColumn")) {
-    list->InsertColumn(column, heading, width);
+    list->InsertColumn(column, base::Tr("quorkit", heading), width);
   }
 }
 
@@ -441,7 +446,7 @@ void Dialog::Close() {
 
 void Dialog::AppendSystemMenu(int id, const std::string& text) {
   handlers_->system_menu.emplace_back(id, text);
-  if (window_) window_->AppendSystemMenu(id, ToQt(text));
+  if (window_) window_->AppendSystemMenu(id, ToQt(base::Tr("quorkit", text)));
 }
 
 void Dialog::MessageBox(const std::string& text, const std::string& title) {

@@ -31,7 +31,7 @@ QFont TemplateFont(const std::string& face, int points) {
 
 DialogWindow::DialogWindow(Dialog* owner, const DialogTemplate& tmpl, QWidget* parent)
     : QDialog(parent), owner_(owner) {
-  Build(tmpl);
+  Build(LocalizedTemplate(tmpl));
 }
 
 DialogWindow::~DialogWindow() {

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "base/tr.h"
 #include "winsys/Dialog.h"
 #include "winsys/DialogWindow.h"
 
@@ -29,6 +30,13 @@ QString FilterString(const std::vector<FileFilter>& filters) {
   return parts.join(";;");
 }
 
+// A message box's title and text in the interface language. The cores and bindings translate
+// what they compose; texts they pass as written (a title such as "提示", a constant of a core)
+// are looked up here, and a text already translated passes unchanged.
+std::string BoxText(const std::string& text) {
+  return base::Tr("quorkit", text);
+}
+
 QWidget* OwnerWidget(Dialog* owner) {
   return owner ? owner->Window() : nullptr;
 }
@@ -37,8 +45,8 @@ class QtPrompter : public Prompter {
  public:
   void MessageBox(Dialog* owner, const std::string& text, const std::string& title) override {
     QMessageBox box(QMessageBox::NoIcon,
-                    QString::fromStdString(title.empty() ? ApplicationName() : title),
-                    QString::fromStdString(text), QMessageBox::Ok, OwnerWidget(owner));
+                    QString::fromStdString(title.empty() ? ApplicationName() : BoxText(title)),
+                    QString::fromStdString(BoxText(text)), QMessageBox::Ok, OwnerWidget(owner));
     box.exec();
   }
 
@@ -97,7 +105,7 @@ const char* ApplicationName() {
 }
 
 void ScriptedPrompter::MessageBox(Dialog*, const std::string& text, const std::string& title) {
-  Message message{title.empty() ? ApplicationName() : title, text};
+  Message message{title.empty() ? ApplicationName() : BoxText(title), BoxText(text)};
   messages_.push_back(message);
   if (on_message) on_message(message);
 }

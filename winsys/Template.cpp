@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 
+#include "base/tr.h"
 #include "winsys/Controls.h"
 
 namespace winsys {
@@ -156,6 +157,112 @@ std::vector<int> DialogTemplateIds() {
   return ids;
 }
 
+namespace {
+
+std::string& Language() {
+  static std::string language;
+  return language;
+}
+
+// The kinds whose text names a resource rather than saying something.
+bool TextIsResourceName(const std::string& kind) {
+  return kind == "bitmap" || kind == "icon" || kind == "frame";
+}
+
+void ApplyRect(const QJsonArray& rect, int* x, int* y, int* width, int* height) {
+  if (rect.size() != 4) return;
+  *x = rect.at(0).toInt(*x);
+  *y = rect.at(1).toInt(*y);
+  *width = rect.at(2).toInt(*width);
+  *height = rect.at(3).toInt(*height);
+}
+
+// The one control an overlay row means: by ID, or for a control without one by its source
+// text and, where that text appears more than once, by its position ("at": [x, y]). nullptr
+// when no control or more than one fits, so a stale row never moves the wrong control.
+ControlTemplate* OverlayTarget(DialogTemplate* dialog, const QJsonObject& row) {
+  const int id = row.value("id").toInt(-1);
+  const std::string text = row.value("text").toString().toStdString();
+  const QJsonArray at = row.value("at").toArray();
+  ControlTemplate* found = nullptr;
+  for (ControlTemplate& control : dialog->controls) {
+    const bool fits = id >= 0 ? control.id == id
+                              : control.id < 0 && control.text == text &&
+                                    (at.size() != 2 || (control.x == at.at(0).toInt() &&
+                                                        control.y == at.at(1).toInt()));
+    if (!fits) continue;
+    if (found) return nullptr;
+    found = &control;
+  }
+  return found;
+}
+
+void ApplyOverlay(DialogTemplate* dialog) {
+  const auto json = ReadQResource(
+      QString(":/overlays/%1/%2.json").arg(QString::fromStdString(Language())).arg(dialog->id));
+  if (!json) return;
+  const QJsonObject root = QJsonDocument::fromJson(*json).object();
+  const QJsonArray size = root.value("size").toArray();
+  if (size.size() == 2) {
+    dialog->width = size.at(0).toInt(dialog->width);
+    dialog->height = size.at(1).toInt(dialog->height);
+  }
+  for (const QJsonValue& value : root.value("controls").toArray()) {
+    const QJsonObject object = value.toObject();
+    const QJsonArray rect = object.value("rect").toArray();
+    if (ControlTemplate* control = OverlayTarget(dialog, object)) {
+      ApplyRect(rect, &control->x, &control->y, &control->width, &control->height);
+    }
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> OverlayProblems(const std::string& language) {
+  std::vector<std::string> problems;
+  const QString folder = QStringLiteral(":/overlays/") + QString::fromStdString(language);
+  for (const QString& name : QDir(folder).entryList({"*.json"})) {
+    const auto json = ReadQResource(folder + "/" + name);
+    const QJsonObject root = QJsonDocument::fromJson(json.value_or(QByteArray())).object();
+    const std::string where = language + "/" + name.toStdString();
+    const DialogTemplate* tmpl = FindDialogTemplate(root.value("id").toInt(-1));
+    if (root.isEmpty() || tmpl == nullptr || name != QString("%1.json").arg(tmpl->id)) {
+      problems.push_back(where + ": not an overlay of a template of its number");
+      continue;
+    }
+    DialogTemplate copy = *tmpl;
+    for (const QJsonValue& value : root.value("controls").toArray()) {
+      const QJsonObject row = value.toObject();
+      if (OverlayTarget(&copy, row) == nullptr || row.value("rect").toArray().size() != 4) {
+        problems.push_back(where + ": no single control for " +
+                           QJsonDocument(row).toJson(QJsonDocument::Compact).toStdString());
+      }
+    }
+  }
+  return problems;
+}
+
+void SetTemplateLanguage(const std::string& language) {
+  Language() = language;
+}
+
+const std::string& TemplateLanguage() {
+  return Language();
+}
+
+DialogTemplate LocalizedTemplate(const DialogTemplate& tmpl) {
+  DialogTemplate dialog = tmpl;
+  if (Language().empty()) return dialog;
+  // Overlays find unnamed controls by their source text, so the layout goes first.
+  ApplyOverlay(&dialog);
+  const std::string context = "template:" + std::to_string(tmpl.id);
+  dialog.caption = base::Tr(context.c_str(), dialog.caption);
+  for (ControlTemplate& control : dialog.controls) {
+    if (!TextIsResourceName(control.kind)) control.text = base::Tr(context.c_str(), control.text);
+  }
+  return dialog;
+}
+
 std::vector<MenuPopup> LoadMenu(int id) {
   std::vector<MenuPopup> menu;
   const std::map<int, QString>& files = ResourcesByNumber(kMenuFolder);
@@ -163,14 +270,17 @@ std::vector<MenuPopup> LoadMenu(int id) {
   if (file == files.end()) return menu;
   auto json = ReadQResource(file->second);
   if (!json) return menu;
+  const std::string context = "menu:" + std::to_string(id);
+  const auto text = [&](const QJsonObject& object) {
+    return base::Tr(context.c_str(), object.value("text").toString().toStdString());
+  };
   for (const QJsonValue& value :
        QJsonDocument::fromJson(*json).object().value("popups").toArray()) {
     const QJsonObject object = value.toObject();
     MenuPopup popup;
-    popup.text = object.value("text").toString().toStdString();
+    popup.text = text(object);
     for (const QJsonValue& item : object.value("items").toArray()) {
-      popup.items.push_back({item.toObject().value("text").toString().toStdString(),
-                             item.toObject().value("id").toInt()});
+      popup.items.push_back({text(item.toObject()), item.toObject().value("id").toInt()});
     }
     menu.push_back(std::move(popup));
   }

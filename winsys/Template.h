@@ -46,7 +46,22 @@ const DialogTemplate* FindDialogTemplate(int id, std::string* error = nullptr);
 // The IDs of every dialog template the program holds, ascending.
 std::vector<int> DialogTemplateIds();
 
-// Menu `id`; empty when the program holds none.
+// The language of the interface: "" keeps the templates' own (Chinese) texts and layout;
+// another name ("en") translates their texts through base::Tr and lays them out with the
+// language's overlay (res/overlays/LANGUAGE/ID.json: the window size and the rectangles that
+// the translated texts need, controls found by ID or, for those without one, by their text).
+void SetTemplateLanguage(const std::string& language);
+const std::string& TemplateLanguage();
+
+// What is wrong with the overlays of `language`: a file that names no template of its number,
+// a row that fits no single control or has no full rectangle. Empty when all is well.
+std::vector<std::string> OverlayProblems(const std::string& language);
+
+// `tmpl` in the interface language: caption and texts translated (context "template:ID"),
+// the overlay applied.
+DialogTemplate LocalizedTemplate(const DialogTemplate& tmpl);
+
+// Menu `id` in the interface language (context "menu:ID"); empty when the program holds none.
 std::vector<MenuPopup> LoadMenu(int id);
 
 // Bytes of a built-in resource: "bitmaps/147.bmp", "icons/128.png" and the like.

@@ -29,10 +29,12 @@
 #include <vector>
 
 #include "app/cli/numbers.h"
+#include "app/language/Language.h"
 #include "base/fileio.h"
 #include "base/format.h"
 #include "base/json.h"
 #include "base/text.h"
+#include "base/tr.h"
 #include "tools/circuit/eseries.h"
 #include "tools/circuit/findres.h"
 #include "tools/circuit/ntctable.h"
@@ -314,10 +316,15 @@ constexpr char kDescription[] =
     "command takes --help. A file is written under a temporary name beside it and renamed "
     "over it only once complete.";
 
+constexpr char kLanguageText[] =
+    "--lang zh|en (any command) sets the language of the messages and result texts; without "
+    "it the locale decides (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): Chinese for a Chinese "
+    "locale, C, POSIX or none, English for any other.";
+
 std::string ToolHelpText() {
   std::string out = ToolUsage() + "\n" + Wrap(kDescription, 0, 78) + "\n" +
-                    Wrap(cli::kNumberFormsText, 0, 78) + "\n" + Wrap(kJsonText, 0, 78) +
-                    "\nCommands:\n";
+                    Wrap(cli::kNumberFormsText, 0, 78) + "\n" + Wrap(kJsonText, 0, 78) + "\n" +
+                    Wrap(kLanguageText, 0, 78) + "\nCommands:\n";
   for (const CommandHelp& command : Commands()) {
     out += base::Format("  %-10s %s\n", command.name, command.summary);
   }
@@ -362,7 +369,7 @@ std::string ManPage() {
     }
   }
   out += ".SH DESCRIPTION\n" + Roff(kDescription) + "\n.PP\n" + Roff(cli::kNumberFormsText) +
-         "\n.PP\n" + Roff(kJsonText) + "\n.SH COMMANDS\n";
+         "\n.PP\n" + Roff(kJsonText) + "\n.PP\n" + Roff(kLanguageText) + "\n.SH COMMANDS\n";
   for (const CommandHelp& command : Commands()) {
     out += ".SS " + Roff(command.name) + "\n";
     for (const char* line : command.synopsis) out += ".B quorkit\\-cli\n" + Roff(line) + "\n.br\n";
@@ -684,7 +691,9 @@ int RunHexToBin(const std::vector<std::string>& args) {
                                  static_cast<unsigned long long>(from),
                                  static_cast<unsigned long long>(to)));
     }
-    if (to - from > protocol::kMaxHexImageSpan) return Refuse(protocol::kHexTooLargeText);
+    if (to - from > protocol::kMaxHexImageSpan) {
+      return Refuse(base::Tr("quorkit", protocol::kHexTooLargeText));
+    }
     std::vector<uint8_t> cropped(static_cast<size_t>(to - from), fill);
     const uint64_t lo = std::max(from, data_start);
     const uint64_t hi = std::min(to, data_end);
@@ -906,7 +915,7 @@ int RunChecksum(const std::vector<std::string>& args) {
   const auto checksum_kind = static_cast<protocol::ChecksumKind>(kind);
   const std::string text = protocol::ChecksumText(checksum_kind, bytes);
   // The window shows this refusal in its result field; a script must not take it for one.
-  if (text == protocol::kTelecomFormatError) return Refuse(text);
+  if (text == base::Tr("quorkit", protocol::kTelecomFormatError)) return Refuse(text);
   const auto [value, width] = ChecksumValue(checksum_kind, bytes);
   PrintResult(text, {{"value", std::to_string(value)}, {"width", std::to_string(width)}});
   return kOk;
@@ -1404,23 +1413,24 @@ int RunDecHex(const std::vector<std::string>& args) {
   return kOk;
 }
 
-// The timer result's lines by name, for --json.
+// The timer result's lines by name, for --json. The labels are those of the interface
+// language, as the result text uses them.
 JsonFields TimerFields(const std::string& text) {
-  static const std::pair<const char*, const char*> kLabels[] = {
-      {"溢出值", "overflow_value"},
-      {"溢出次数", "overflow_count"},
-      {"实际延时", "delay_ms"},
-      {"延时误差", "error_ms"},
-      {"计数频率", "count_frequency_hz"},
-      {"计数周期", "count_period_ms"},
-      {"溢出频率", "overflow_frequency_hz"},
-      {"溢出周期", "overflow_period_ms"},
+  const std::pair<std::string, const char*> labels[] = {
+      {base::Tr("quorkit", "溢出值"), "overflow_value"},
+      {base::Tr("quorkit", "溢出次数"), "overflow_count"},
+      {base::Tr("quorkit", "实际延时"), "delay_ms"},
+      {base::Tr("quorkit", "延时误差"), "error_ms"},
+      {base::Tr("quorkit", "计数频率"), "count_frequency_hz"},
+      {base::Tr("quorkit", "计数周期"), "count_period_ms"},
+      {base::Tr("quorkit", "溢出频率"), "overflow_frequency_hz"},
+      {base::Tr("quorkit", "溢出周期"), "overflow_period_ms"},
   };
   JsonFields fields;
   for (const std::string& line : base::Split(text, "\n")) {
-    for (const auto& [label, name] : kLabels) {
+    for (const auto& [label, name] : labels) {
       if (line.rfind(label, 0) != 0) continue;
-      size_t at = std::strlen(label);
+      size_t at = label.size();
       if (line.compare(at, 3, "：") == 0) {
         at += 3;
       } else if (line.compare(at, 1, ":") == 0) {
@@ -1460,10 +1470,17 @@ int RunTimer(const std::vector<std::string>& args) {
     case mcu::TimerOutcome::Kind::kMessage:
       return Refuse(outcome.text);
     case mcu::TimerOutcome::Kind::kResult: {
-      // The tool ends its text with the number of the method it took ("-算法3"): no result.
+      // The tool ends its text with the number of the method it took ("\r\n-算法3"): no
+      // result. The line break before it stays.
       std::string text = outcome.text;
-      const size_t marker = text.rfind("-算法");
-      if (marker != std::string::npos) text.erase(marker);
+      for (const char* method : {"\r\n-算法1", "\r\n-算法2", "\r\n-算法3", "\r\n-算法4"}) {
+        const std::string marker = base::Tr("quorkit", method);
+        if (text.size() >= marker.size() &&
+            text.compare(text.size() - marker.size(), marker.size(), marker) == 0) {
+          text.erase(text.size() - marker.size() + 2);
+          break;
+        }
+      }
       PrintResult(text, TimerFields(text));
       return kOk;
     }
@@ -1502,6 +1519,16 @@ int Finish(int status) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  std::optional<app::Language> language;
+  std::string language_error;
+  if (!app::TakeLanguageOption(&args, &language, &language_error)) {
+    std::fprintf(stderr, "%s: %s\n%s", kProgram, language_error.c_str(), ToolUsage().c_str());
+    return kUsage;
+  }
+  if (!app::UseLanguage(language.value_or(app::DesktopLanguage()))) {
+    std::fprintf(stderr, "%s: the English texts could not be loaded; messages stay Chinese\n",
+                 kProgram);
+  }
   if (args.empty()) {
     std::fputs(ToolUsage().c_str(), stderr);
     return kUsage;

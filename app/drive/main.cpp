@@ -1,9 +1,11 @@
-// quorkit-drive [--banner-server HOST:PORT] [SCRIPT]: runs the program headless and drives
-// it with a script read from the file SCRIPT or from standard input. The banner download asks
-// HOST:PORT instead of the maker's server.
+// quorkit-drive [--lang zh|en] [--banner-server HOST:PORT] [SCRIPT]: runs the program headless
+// and drives it with a script read from the file SCRIPT or from standard input. The banner
+// download asks HOST:PORT instead of the maker's server; --lang sets the interface language
+// instead of the locale.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,8 @@
 #include "banner/CDownloadAd.h"
 
 int main(int argc, char** argv) {
+  std::optional<app::Language> language;
+  if (!app::TakeLanguageArgument("quorkit-drive", &argc, argv, &language)) return 2;
   const char* script = nullptr;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -24,7 +28,8 @@ int main(int argc, char** argv) {
     } else if (script == nullptr && arg.rfind("--", 0) != 0) {
       script = argv[i];
     } else {
-      std::fprintf(stderr, "usage: quorkit-drive [--banner-server HOST:PORT] [SCRIPT]\n");
+      std::fprintf(stderr,
+                   "usage: quorkit-drive [--lang zh|en] [--banner-server HOST:PORT] [SCRIPT]\n");
       return 2;
     }
   }
@@ -43,7 +48,7 @@ int main(int argc, char** argv) {
     for (std::string line; std::getline(*input, line);) lines.push_back(line);
   }
   int qt_argc = 1;
-  app::Application application(qt_argc, argv, app::Application::Mode::kHeadless);
+  app::Application application(qt_argc, argv, app::Application::Mode::kHeadless, language);
   CQuorDlg main_dialog;
   drive::Console console(std::move(lines), &main_dialog);
   console.Start();

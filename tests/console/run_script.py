@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Runs one console script and compares its output with the expected file.
 
-    run_script.py DRIVE SCRIPT EXPECTED WORKDIR
+    run_script.py [--lang zh|en|locale] DRIVE SCRIPT EXPECTED WORKDIR
+
+The interface language is given, Chinese unless --lang says otherwise, so that the scripts'
+outputs do not depend on the locale of whoever runs them; "locale" leaves the choice to the
+environment. In English every line of output must be free of Chinese characters as well.
 
 A script whose expected output holds an "error" line must end with status 2, others with 0.
 
@@ -67,7 +71,10 @@ def listing(folder):
     return "".join(rows)
 
 
-def main(drive, script, expected_path, workdir):
+CHINESE = re.compile("[\u3000-\u303f\u3400-\u9fff\uff00-\uffef]")
+
+
+def main(drive, script, expected_path, workdir, language="zh"):
     script_dir, script_file = os.path.split(script)
     name = "%s.%s" % (os.path.basename(script_dir), os.path.splitext(script_file)[0])
     files_path = os.path.splitext(script)[0] + ".files"
@@ -81,7 +88,9 @@ def main(drive, script, expected_path, workdir):
     # The banner download asks a port on this machine where nothing listens, and keeps its
     # folder in the build tree: no script reaches beyond 127.0.0.1 or into the user's files.
     env = dict(os.environ, XDG_DATA_HOME=os.path.join(workdir, "data-home"))
-    run = subprocess.run([drive, "--banner-server", "127.0.0.1:1", script], cwd=rundir, env=env,
+    chosen = [] if language == "locale" else ["--lang", language]
+    run = subprocess.run([drive] + chosen + ["--banner-server", "127.0.0.1:1", script],
+                         cwd=rundir, env=env,
                          stdout=subprocess.PIPE, stderr=subprocess.PIPE)
     errors = run.stderr.decode("utf-8", "replace")
     with open(expected_path, "rb") as source:
@@ -95,6 +104,12 @@ def main(drive, script, expected_path, workdir):
                       expected_path, kept))
         print("--- stderr\n" + errors[-4000:], end="")
         return 1
+    if language == "en":
+        chinese = [line for line in run.stdout.decode("utf-8", "replace").split("\n")
+                   if CHINESE.search(line)]
+        if chinese:
+            print("Chinese in the English interface:\n" + "\n".join(chinese[:20]))
+            return 1
     wanted = 2 if re.search(rb"(^|\n)error ", expected) else 0
     if run.returncode != wanted:
         print("exit status %d, expected %d\n%s" % (run.returncode, wanted, errors), end="")
@@ -114,6 +129,11 @@ def main(drive, script, expected_path, workdir):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 5:
+    arguments = sys.argv[1:]
+    language = "zh"
+    if arguments[:1] == ["--lang"] and len(arguments) > 1:
+        language = arguments[1]
+        arguments = arguments[2:]
+    if len(arguments) != 4 or language not in ("zh", "en", "locale"):
         sys.exit(__doc__)
-    sys.exit(main(*(os.path.abspath(arg) for arg in sys.argv[1:])))
+    sys.exit(main(*(os.path.abspath(arg) for arg in arguments), language=language))

@@ -1,5 +1,6 @@
 #include "tools/circuit/CNtcDlg.h"
 
+#include "base/tr.h"
 #include "winsys/Canvas.h"
 
 namespace id = ui::ntc_table;
@@ -17,8 +18,8 @@ CNtcDlg::CNtcDlg() {
 
 void CNtcDlg::OnInitDialog() {
   ResetContent(id::adc_resolution);
-  AddString(id::adc_resolution, "10位");
-  AddString(id::adc_resolution, "12位");
+  AddString(id::adc_resolution, base::Tr("quorkit", "10位"));
+  AddString(id::adc_resolution, base::Tr("quorkit", "12位"));
   SetCurSel(id::adc_resolution, 0);
   SetCheck(id::ntc_upper, true);
   SetText(id::output, circuit::NtcHelpText());

@@ -4,6 +4,7 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
+#include "base/tr.h"
 
 namespace circuit {
 
@@ -17,10 +18,12 @@ CapResult CapacitorDelay(CapMode mode, const CapFields& fields) {
 
   double factor;
   if (mode == CapMode::kDischarge) {
-    if (!(vx2 != 0 && vx1 != 0 && vx1 >= vx2)) return {"请输入正确的电压值!", CapField::kT, ""};
+    if (!(vx2 != 0 && vx1 != 0 && vx1 >= vx2))
+      return {base::Tr("quorkit", "请输入正确的电压值!"), CapField::kT, ""};
     factor = std::log(vx1 / vx2);
   } else {
-    if (!(vx2 >= vx1 && ve >= vx2 && ve >= vx1)) return {"请输入正确的电压值!", CapField::kT, ""};
+    if (!(vx2 >= vx1 && ve >= vx2 && ve >= vx1))
+      return {base::Tr("quorkit", "请输入正确的电压值!"), CapField::kT, ""};
     factor = std::log(1 - vx1 / ve) - std::log(1 - vx2 / ve);
   }
 
@@ -30,7 +33,7 @@ CapResult CapacitorDelay(CapMode mode, const CapFields& fields) {
     return {"", CapField::kC, base::Format("%f", t / (r * factor) * 1000000)};
   }
   if (c != 0 && t != 0) return {"", CapField::kR, base::Format("%f", t / (c * factor))};
-  return {"输入参数有误！", CapField::kT, ""};
+  return {base::Tr("quorkit", "输入参数有误！"), CapField::kT, ""};
 }
 
 }  // namespace circuit

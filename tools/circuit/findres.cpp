@@ -7,6 +7,7 @@
 #include "base/cnum.h"
 #include "base/format.h"
 #include "base/text.h"
+#include "base/tr.h"
 
 namespace circuit {
 
@@ -98,8 +99,9 @@ std::string PairText(const Proposals& pairs, double target, bool parallel) {
     const double r1 = pair.r1;
     const double r2 = pair.r2;
     const double value = parallel ? r1 * r2 / (r1 + r2) : r1 + r2;
-    text += base::Format("方案%d: R1=%f  R2=%f\r\n        等效值:%f  误差:%f\r\n\r\n", n, r1, r2,
-                         value, std::fabs(target - value));
+    text += base::Format(
+        base::Tr("quorkit", "方案%d: R1=%f  R2=%f\r\n        等效值:%f  误差:%f\r\n\r\n"), n, r1,
+        r2, value, std::fabs(target - value));
   }
   return text;
 }
@@ -144,8 +146,8 @@ std::string RatioText(const Proposals& pairs, double ratio) {
     const ResistorPair& pair = pairs[static_cast<size_t>(n)];
     const double r1 = pair.r1;
     const double r2 = pair.r2;
-    text += base::Format("方案%d: R1=%f  R2=%f\r\n误差:%f\r\n\r\n", n + 1, r1, r2,
-                         std::fabs(ratio - r1 / r2));
+    text += base::Format(base::Tr("quorkit", "方案%d: R1=%f  R2=%f\r\n误差:%f\r\n\r\n"), n + 1, r1,
+                         r2, std::fabs(ratio - r1 / r2));
   }
   return text;
 }
@@ -159,8 +161,9 @@ std::string DividerText(const Proposals& pairs, double total, double part) {
     const double part_given = total * r2 / (r1 + r2);   // across R2 with the total as given
     const double total_needed = part * (r1 + r2) / r2;  // total that gives the part exactly
     text += base::Format(
-        "方案%d: R1=%f  R2=%f\r\n 电压:%f(V)/%f(V)或\r\n      %f(V)/%f(V)\r\n "
-        "误差:%f(V)/%f(V)\r\n\r\n",
+        base::Tr("quorkit",
+                 "方案%d: R1=%f  R2=%f\r\n 电压:%f(V)/%f(V)或\r\n      %f(V)/%f(V)\r\n "
+                 "误差:%f(V)/%f(V)\r\n\r\n"),
         n + 1, r1, r2, part_given, total, part, total_needed, std::fabs(part - part_given),
         std::fabs(total - total_needed));
   }

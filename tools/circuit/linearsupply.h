@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/tr.h"
+
 namespace circuit {
 
 struct LinearSupplyFields {
@@ -20,7 +22,7 @@ struct LinearSupplyResult {
   std::string text;
 };
 
-inline constexpr const char* kLinearSupplyMessageTitle = "计算错误";
+inline constexpr const char* kLinearSupplyMessageTitle = BASE_TR_NOOP("quorkit", "计算错误");
 
 LinearSupplyResult LinearSupply(const LinearSupplyFields& fields);
 

@@ -5,12 +5,13 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
+#include "base/tr.h"
 
 namespace circuit {
 
 namespace {
 
-constexpr const char* kRangeMessage = "输入值范围超限!";
+constexpr const char* kRangeMessage = BASE_TR_NOOP("quorkit", "输入值范围超限!");
 
 std::string Table(const char* header, const std::function<double(int)>& value,
                   const NtcOptions& options) {
@@ -61,13 +62,14 @@ std::string NtcEntry(double value, const NtcOptions& options) {
 
 std::string NtcResistanceTable(double r25, double b, const NtcOptions& options) {
   return Table(
-      "//-40℃ ~ 119℃对应阻值(Ω):\r\n", [&](int t) { return NtcResistance(r25, b, t); }, options);
+      base::Tr("quorkit", "//-40℃ ~ 119℃对应阻值(Ω):\r\n"),
+      [&](int t) { return NtcResistance(r25, b, t); }, options);
 }
 
 std::string NtcAdcTable(double r25, double b, double rd, double full_scale, NtcDivider divider,
                         const NtcOptions& options) {
   return Table(
-      "//-40℃ ~ 119℃对应AD值:\r\n",
+      base::Tr("quorkit", "//-40℃ ~ 119℃对应AD值:\r\n"),
       [&](int t) { return NtcAdcReading(r25, b, rd, full_scale, divider, t); }, options);
 }
 
@@ -75,7 +77,7 @@ NtcResult NtcResistanceTableFromFields(const std::string& r25_field, const std::
                                        const NtcOptions& options) {
   const double r25 = base::ReadDecimalDouble(r25_field);
   const double b = base::ReadDecimalDouble(b_field);
-  if (r25 < 10 || b < 10) return {kRangeMessage, ""};
+  if (r25 < 10 || b < 10) return {base::Tr("quorkit", kRangeMessage), ""};
   return {"", NtcResistanceTable(r25, b, options)};
 }
 
@@ -85,20 +87,21 @@ NtcResult NtcAdcTableFromFields(const std::string& r25_field, const std::string&
   const double r25 = base::ReadDecimalDouble(r25_field);
   const double b = base::ReadDecimalDouble(b_field);
   const double rd = base::ReadDecimalDouble(rd_field);
-  if (r25 < 10 || b < 10 || rd < 10) return {kRangeMessage, ""};
+  if (r25 < 10 || b < 10 || rd < 10) return {base::Tr("quorkit", kRangeMessage), ""};
   const double full_scale = resolution_index == 0 ? 1024 : 4096;
   return {"", NtcAdcTable(r25, b, rd, full_scale, divider, options)};
 }
 
 std::string NtcHelpText() {
-  return "NTC阻值计算公式:\r\n"
-         "Rt = R *EXP(B*(1/T1-1/T2))\r\n"
-         "公式中：\r\n"
-         "Rt 是热敏电阻在T1温度下的阻值；\r\n"
-         "R是热敏电阻在T2常温下的标称阻值；\r\n"
-         "B值是热敏电阻的重要参数；\r\n"
-         "EXP是e的n次方；\r\n"
-         "T1和T2指的是K度即开尔文温度，K度=273.15(绝对温度)+摄氏度；";
+  return base::Tr("quorkit",
+                  "NTC阻值计算公式:\r\n"
+                  "Rt = R *EXP(B*(1/T1-1/T2))\r\n"
+                  "公式中：\r\n"
+                  "Rt 是热敏电阻在T1温度下的阻值；\r\n"
+                  "R是热敏电阻在T2常温下的标称阻值；\r\n"
+                  "B值是热敏电阻的重要参数；\r\n"
+                  "EXP是e的n次方；\r\n"
+                  "T1和T2指的是K度即开尔文温度，K度=273.15(绝对温度)+摄氏度；");
 }
 
 }  // namespace circuit

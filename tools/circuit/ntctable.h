@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/tr.h"
+
 namespace circuit {
 
 struct NtcOptions {
@@ -37,7 +39,7 @@ struct NtcResult {
   std::string message;
   std::string text;
 };
-inline constexpr const char* kNtcMessageTitle = "错误";
+inline constexpr const char* kNtcMessageTitle = BASE_TR_NOOP("quorkit", "错误");
 
 NtcResult NtcResistanceTableFromFields(const std::string& r25, const std::string& b,
                                        const NtcOptions& options);

@@ -5,6 +5,7 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
+#include "base/tr.h"
 
 namespace circuit {
 
@@ -45,8 +46,9 @@ std::optional<DividerSolution> SolveDivider(const DividerFields& fields) {
   // R1 = -R2 (not only both 0) would divide by zero.
   if (r1 + r2 != 0) {
     const double current = u / (r1 + r2);
-    solution.power = base::Format("R1功率: %f(W)\r\nR2功率: %f(W) \r\n电流I  : %f(A)\r\n",
-                                  r1 * current * current, r2 * current * current, current);
+    solution.power =
+        base::Format(base::Tr("quorkit", "R1功率: %f(W)\r\nR2功率: %f(W) \r\n电流I  : %f(A)\r\n"),
+                     r1 * current * current, r2 * current * current, current);
   }
   return solution;
 }
@@ -73,8 +75,8 @@ std::optional<std::string> NearestValuesText(Series series, const std::string& f
   std::string text;
   const std::array<double, kNearestCount> nearest = NearestValues(series, x);
   for (size_t n = 0; n < nearest.size(); ++n) {
-    text += base::Format("%d.电阻型号：%f\r\n  误差:%f\r\n\r\n", static_cast<int>(n + 1),
-                         nearest[n], std::fabs(x - nearest[n]));
+    text += base::Format(base::Tr("quorkit", "%d.电阻型号：%f\r\n  误差:%f\r\n\r\n"),
+                         static_cast<int>(n + 1), nearest[n], std::fabs(x - nearest[n]));
   }
   return text;
 }
@@ -102,12 +104,14 @@ std::string DividerChoiceText(const std::string& r2_min_field, const std::string
   const double r2_min = base::ReadDecimalDouble(r2_min_field);
   const double r2_max = base::ReadDecimalDouble(r2_max_field);
   const std::optional<int> r1 = ChooseDividerR1(r2_min, r2_max);
-  if (!r1) return "非法输入!";
+  if (!r1) return base::Tr("quorkit", "非法输入!");
   const double supply = base::ReadDecimalDouble(supply_field);
   const double low = supply * r2_min / (*r1 + r2_min);
   const double high = supply * r2_max / (*r1 + r2_max);
-  return base::Format("R1=%d(Ω) 时Ux变化范围最大\r\nUx电压范围:%f(V) ~ %f (V)\r\nUx变化量(V):%f",
-                      *r1, low, high, high - low);
+  return base::Format(
+      base::Tr("quorkit",
+               "R1=%d(Ω) 时Ux变化范围最大\r\nUx电压范围:%f(V) ~ %f (V)\r\nUx变化量(V):%f"),
+      *r1, low, high, high - low);
 }
 
 }  // namespace circuit

@@ -5,6 +5,7 @@
 #include "base/cnum.h"
 #include "base/format.h"
 #include "base/text.h"
+#include "base/tr.h"
 
 namespace circuit {
 
@@ -26,10 +27,10 @@ std::optional<std::string> ParallelResistance(const std::vector<std::string>& fi
     conductance += 1 / r;
   }
   if (!any) return std::nullopt;
-  if (shorted) return base::Format("并联等效电阻：\r\n%f(Ω)", 0.0);
+  if (shorted) return base::Format(base::Tr("quorkit", "并联等效电阻：\r\n%f(Ω)"), 0.0);
   // Opposite values cancel to 0; opposite infinite terms give no number at all.
-  if (conductance == 0 || std::isnan(conductance)) return "输入错误!";
-  return base::Format("并联等效电阻：\r\n%f(Ω)", 1 / conductance);
+  if (conductance == 0 || std::isnan(conductance)) return base::Tr("quorkit", "输入错误!");
+  return base::Format(base::Tr("quorkit", "并联等效电阻：\r\n%f(Ω)"), 1 / conductance);
 }
 
 }  // namespace circuit

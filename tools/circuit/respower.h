@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/tr.h"
+
 namespace circuit {
 
 struct PowerFields {
@@ -20,7 +22,7 @@ struct PowerResult {
   std::optional<std::string> v, i, r, p;
 };
 
-inline constexpr const char* kPowerMessageTitle = "计算错误";
+inline constexpr const char* kPowerMessageTitle = BASE_TR_NOOP("quorkit", "计算错误");
 
 // The first case that the given (non-blank) fields fit decides which two are computed; the
 // other fields are not looked at, and the results replace whatever their fields held.

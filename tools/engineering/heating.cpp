@@ -4,6 +4,7 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
+#include "base/tr.h"
 
 namespace engineering {
 
@@ -13,7 +14,7 @@ constexpr double kSpecificHeat = 4200;  // J/(kg·°C)
 constexpr double kJoulesPerKwh = 3600000;
 constexpr double kWattsPerKw = 1000;
 
-const char kNoData[] = "无有效数据!";
+const char kNoData[] = BASE_TR_NOOP("quorkit", "无有效数据!");
 
 HeatingOutcome Message(const char* text, const char* title) {
   HeatingOutcome outcome;
@@ -50,14 +51,14 @@ HeatingOutcome ComputeWater(const WaterFields& fields) {
 
   HeatingOutcome outcome;
   if (start.given && end.given && volume > 0) {
-    if (start.value >= end.value) return Message("温度输入错误!", "");
+    if (start.value >= end.value) return Message(base::Tr("quorkit", "温度输入错误!"), "");
     const double q = kSpecificHeat * volume * (end.value - start.value);
     outcome.writes.emplace_back(HeatingField::kJoules, WholeJoules(q));
     outcome.writes.emplace_back(HeatingField::kWaterKwh, base::Format("%.6f", q / kJoulesPerKwh));
     return outcome;
   }
   if (start.given && end.given && has_energy) {
-    if (end.value <= start.value) return Message("温度输入错误!", "");
+    if (end.value <= start.value) return Message(base::Tr("quorkit", "温度输入错误!"), "");
     const double q = Energy(joules, kwh, &outcome);
     outcome.writes.emplace_back(
         HeatingField::kVolume, base::Format("%.3f", q / kSpecificHeat / (end.value - start.value)));
@@ -69,7 +70,7 @@ HeatingOutcome ComputeWater(const WaterFields& fields) {
                                 base::Format("%.1f", q / kSpecificHeat / volume + start.value));
     return outcome;
   }
-  return Message(kNoData, "提示");
+  return Message(base::Tr("quorkit", kNoData), base::Tr("quorkit", "提示"));
 }
 
 HeatingOutcome ComputePower(const PowerFields& fields) {
@@ -96,7 +97,7 @@ HeatingOutcome ComputePower(const PowerFields& fields) {
     const double voltage = p / i;
     return result(HeatingField::kVoltage, voltage, HeatingField::kResistance, voltage / i);
   }
-  return Message(kNoData, "提示");
+  return Message(base::Tr("quorkit", kNoData), base::Tr("quorkit", "提示"));
 }
 
 HeatingOutcome ComputeEnergy(const EnergyFields& fields) {
@@ -113,7 +114,7 @@ HeatingOutcome ComputeEnergy(const EnergyFields& fields) {
   } else if (t > 0 && e > 0) {
     outcome.writes.emplace_back(HeatingField::kPower, base::Format("%.3f", kWattsPerKw * e / t));
   } else {
-    outcome.message = HeatingMessage{kNoData, "提示"};
+    outcome.message = HeatingMessage{base::Tr("quorkit", kNoData), base::Tr("quorkit", "提示")};
   }
   outcome.time_label = HoursAndMinutes(t);
   return outcome;
@@ -126,7 +127,7 @@ std::string HoursAndMinutes(double hours) {
   const double rest = std::fmod(thousandths, 1000);
   if (rest == 0) return "";
   const double whole = (thousandths - rest) / 1000;
-  return base::Format("%.0f小时%.0f分钟", whole, std::floor(60 * rest / 1000));
+  return base::Format(base::Tr("quorkit", "%.0f小时%.0f分钟"), whole, std::floor(60 * rest / 1000));
 }
 
 }  // namespace engineering

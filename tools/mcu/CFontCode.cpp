@@ -1,6 +1,7 @@
 #include "tools/mcu/CFontCode.h"
 
 #include "base/format.h"
+#include "base/tr.h"
 #include "ui/font_library_menu.h"
 #include "winsys/Prompt.h"
 
@@ -14,9 +15,10 @@ constexpr id::Control kBusyControls[] = {id::font,      id::width,     id::heigh
                                          id::move_down, id::preview,   id::generate};
 
 constexpr char kHelp[] =
-    "本程序提取点阵方式:\r\n1.上下8个点为一个字节，上面的点对应字节中低位\r\n2."
-    "上下方向每8个点为一行\r\n"
-    "3.每行从左到右方向提取到连续的字节缓冲区\r\n4.行按上下的顺序提取并存储.";
+    BASE_TR_NOOP("quorkit",
+                 "本程序提取点阵方式:\r\n1.上下8个点为一个字节，上面的点对应字节中低位\r\n2."
+                 "上下方向每8个点为一行\r\n"
+                 "3.每行从左到右方向提取到连续的字节缓冲区\r\n4.行按上下的顺序提取并存储.");
 }  // namespace
 
 CFontCode::CFontCode() {
@@ -51,7 +53,7 @@ void CFontCode::OnInitDialog() {
   SetCurSel(id::width, 2);
   sampler_.region() = mcu::Region{};
   canvas_.SetFont(InitialGlyphFont());
-  SetText(id::output, kHelp);
+  SetText(id::output, base::Tr("quorkit", kHelp));
   SetControlPainter(id::canvas, [this](winsys::WindowPainter& painter) {
     painter.DrawCanvas(canvas_.canvas(), 0, 0);
   });
@@ -134,7 +136,7 @@ void CFontCode::Generate(mcu::FontLibrary library) {
   }
   Lock(true);
   SetText(id::output, texts.start);
-  MessageBox(texts.warning, "提示");
+  MessageBox(texts.warning, base::Tr("quorkit", "提示"));
   const bool written = mcu::WriteFontLibrary(library, sampler_, file);
   InvalidateControl(id::canvas);
   if (!file.Commit(&error) || !written) {

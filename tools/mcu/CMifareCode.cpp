@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/tr.h"
+
 namespace id = ui::mifare_access;
 
 namespace {
@@ -25,9 +27,9 @@ void CMifareCode::OnInitDialog() {
   SetReadOnly(id::access_bytes, !manual_);
   SetTextColour(id::decode_error, kRed);
 
-  InsertColumn(id::conditions, 0, "存储区", 69);
-  InsertColumn(id::conditions, 1, "读取", 59);
-  InsertColumn(id::conditions, 2, "写入", 59);
+  InsertColumn(id::conditions, 0, base::Tr("quorkit", "存储区"), 69);
+  InsertColumn(id::conditions, 1, base::Tr("quorkit", "读取"), 59);
+  InsertColumn(id::conditions, 2, base::Tr("quorkit", "写入"), 59);
   InsertColumn(id::conditions, 3, "Increment", 79);
   InsertColumn(id::conditions, 4, "Decrement Transfer Restore", ControlWidth(id::conditions) - 271);
   DeleteAllItems(id::conditions);
@@ -79,13 +81,13 @@ void CMifareCode::OnManual() {
     SetReadOnly(id::access_bytes, false);
     for (const id::Control list : kBlockLists) Enable(list, false);
     manual_ = true;
-    SetText(id::manual_entry, "确定");
+    SetText(id::manual_entry, base::Tr("quorkit", "确定"));
     return;
   }
   if (!Decode()) return;
   SetText(id::decode_error, "");
   for (const id::Control list : kBlockLists) Enable(list, true);
   manual_ = false;
-  SetText(id::manual_entry, "手动输入");
+  SetText(id::manual_entry, base::Tr("quorkit", "手动输入"));
   SetReadOnly(id::access_bytes, true);
 }

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <string>
 
+#include "base/tr.h"
 #include "winsys/Canvas.h"
 
 namespace id = ui::segment_code;
@@ -28,7 +29,7 @@ void CSegCodeDlg::OnInitDialog() {
     for (int bit = 0; bit < 8; ++bit) AddString(list, std::to_string(bit));
     SetCurSel(list, segment);
   }
-  SetText(id::result, mcu::kSegmentUsageText);
+  SetText(id::result, base::Tr("quorkit", mcu::kSegmentUsageText));
   // Painted over the picture each time it is drawn, so the pattern shows after the window
   // has been covered or hidden.
   SetControlPainter(id::picture, [this](winsys::WindowPainter& painter) {
@@ -47,7 +48,7 @@ std::optional<mcu::SegmentBitMap> CSegCodeDlg::ReadBitMap() {
     map[segment] = GetCurSel(kBitLists[segment]);
   }
   if (!mcu::IsSegmentBitMapValid(map)) {
-    MessageBox(mcu::kSegmentBitClashMessage, "提示");
+    MessageBox(mcu::kSegmentBitClashMessage, base::Tr("quorkit", "提示"));
     return std::nullopt;
   }
   return map;

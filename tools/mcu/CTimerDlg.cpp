@@ -1,5 +1,7 @@
 #include "tools/mcu/CTimerDlg.h"
 
+#include "base/format.h"
+#include "base/tr.h"
 #include "tools/mcu/timer.h"
 
 namespace id = ui::timer;
@@ -7,16 +9,19 @@ namespace id = ui::timer;
 CTimerDlg::CTimerDlg() = default;
 
 void CTimerDlg::OnInitDialog() {
-  for (const char* item : {"8位", "16位"}) AddString(id::timer_width, item);
+  AddString(id::timer_width, base::Tr("quorkit", "8位"));
+  AddString(id::timer_width, base::Tr("quorkit", "16位"));
   SetCurSel(id::timer_width, 0);
-  AddString(id::prescaler, "不分频");
+  AddString(id::prescaler, base::Tr("quorkit", "不分频"));
   for (int i = 1; i <= 10; ++i) {
-    AddString(id::prescaler, std::to_string(mcu::TimerPrescaler(i)) + "分频");
+    AddString(id::prescaler, base::Format(base::Tr("quorkit", "%d分频"), mcu::TimerPrescaler(i)));
   }
   SetCurSel(id::prescaler, 0);
   for (const char* item : {"ms", "us", "s", "Hz"}) AddString(id::time_unit, item);
   SetCurSel(id::time_unit, 0);
-  SetText(id::result, "说明：\r\n[溢出值]和[溢出时间]中任意一个\r\n可不填，也可两个都填！");
+  SetText(
+      id::result,
+      base::Tr("quorkit", "说明：\r\n[溢出值]和[溢出时间]中任意一个\r\n可不填，也可两个都填！"));
 }
 
 void CTimerDlg::OnOK() {
@@ -30,7 +35,7 @@ void CTimerDlg::OnOK() {
   const mcu::TimerOutcome outcome = mcu::ComputeTimer(fields);
   switch (outcome.kind) {
     case mcu::TimerOutcome::Kind::kMessage:
-      MessageBox(outcome.text, "提示");
+      MessageBox(outcome.text, base::Tr("quorkit", "提示"));
       break;
     case mcu::TimerOutcome::Kind::kResult:
       SetText(id::result, outcome.text);

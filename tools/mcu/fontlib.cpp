@@ -12,6 +12,7 @@
 
 #include "base/format.h"
 #include "base/text.h"
+#include "base/tr.h"
 
 namespace mcu {
 
@@ -117,20 +118,25 @@ constexpr uint8_t kFont8x8[96][8] = {
     {0xFC, 0xFC, 0xFC, 0xFC, 0xFC, 0xFC, 0xFC, 0x00},  // 7Fh
 };
 
-constexpr char kStart[] = "正在生成...\r\n(这可能需要较长的时间，请耐心等待！)\r\n";
-constexpr char kWarning[] = "操作即将开始，这可能需要几秒钟的时间，在这期间软件停止响应！";
-constexpr char kDone[] = "\r\n字库成功生成！";
-constexpr char kTextDescription[] = "文本文件(*.txt)";
-constexpr char kBinaryDescription[] = "二进制格式文件(*.bin)";
+constexpr char kStart[] =
+    BASE_TR_NOOP("quorkit", "正在生成...\r\n(这可能需要较长的时间，请耐心等待！)\r\n");
+constexpr char kWarning[] =
+    BASE_TR_NOOP("quorkit", "操作即将开始，这可能需要几秒钟的时间，在这期间软件停止响应！");
+constexpr char kDone[] = BASE_TR_NOOP("quorkit", "\r\n字库成功生成！");
+constexpr char kTextDescription[] = BASE_TR_NOOP("quorkit", "文本文件(*.txt)");
+constexpr char kBinaryDescription[] = BASE_TR_NOOP("quorkit", "二进制格式文件(*.bin)");
 
 std::string Gb2312EndText() {
   return std::string(
-             "\r\nGB2312汉字库成功生成！\r\n "
-             "字符码提取方法为高字节从0xA1到0xF7,低字节从0xA1到0xFE,提取示意代码如下：") +
-         "addr=char_code>>8; //字符码高字节 \r\n" + "addr-=0xa1;\r\naddr*=94;\t//(0XFF-0XA1)\r\n" +
-         "char_code&=0x00FF;\t//字符码低字节\r\n" +
-         "char_code-=0xa1;\r\naddr+=char_code;\r\naddr*=32;\t//"
-         "32为一个字符占用的字节个数，当字符尺寸为16X16时为32\r\n" +
+             base::Tr("quorkit",
+                      "\r\nGB2312汉字库成功生成！\r\n "
+                      "字符码提取方法为高字节从0xA1到0xF7,低字节从0xA1到0xFE,提取示意代码如下：")) +
+         base::Tr("quorkit", "addr=char_code>>8; //字符码高字节 \r\n") +
+         "addr-=0xa1;\r\naddr*=94;\t//(0XFF-0XA1)\r\n" +
+         base::Tr("quorkit", "char_code&=0x00FF;\t//字符码低字节\r\n") +
+         base::Tr("quorkit",
+                  "char_code-=0xa1;\r\naddr+=char_code;\r\naddr*=32;\t//"
+                  "32为一个字符占用的字节个数，当字符尺寸为16X16时为32\r\n") +
          "read(addr,buf,32);";
 }
 
@@ -271,29 +277,36 @@ bool WriteGb2312Binary(GlyphSampler& sampler, LibraryFile& file) {
 
 }  // namespace
 
-const LibraryTexts& TextsOf(FontLibrary library) {
-  static const LibraryTexts kAsciiText{"txt", kTextDescription, "*.txt", kStart, kWarning, kDone};
-  static const LibraryTexts kAsciiBinary{
-      "bin",    kBinaryDescription,
-      "*.bin",  kStart,
-      kWarning, std::string(kDone) + "\r\n字符码从1到127的字符点阵码已按顺序保存到文件中；"};
-  static const LibraryTexts kGb2312{
+LibraryTexts TextsOf(FontLibrary library) {
+  const auto tr = [](const char* text) { return base::Tr("quorkit", text); };
+  const LibraryTexts ascii_text{"txt",      tr(kTextDescription), "*.txt",
+                                tr(kStart), tr(kWarning),         tr(kDone)};
+  const LibraryTexts ascii_binary{
       "bin",
-      kBinaryDescription,
+      tr(kBinaryDescription),
       "*.bin",
-      "正在生成GB2312汉字库...\r\n(这可能需要几分钟或更长的时间，请耐心等待！)\r\n",
-      "操作即将开始，这可能需要几分钟的时间，在这期间软件停止响应！",
+      tr(kStart),
+      tr(kWarning),
+      std::string(tr(kDone)) +
+          base::Tr("quorkit", "\r\n字符码从1到127的字符点阵码已按顺序保存到文件中；")};
+  const LibraryTexts gb2312{
+      "bin",
+      tr(kBinaryDescription),
+      "*.bin",
+      base::Tr("quorkit",
+               "正在生成GB2312汉字库...\r\n(这可能需要几分钟或更长的时间，请耐心等待！)\r\n"),
+      base::Tr("quorkit", "操作即将开始，这可能需要几分钟的时间，在这期间软件停止响应！"),
       Gb2312EndText()};
   switch (library) {
     case FontLibrary::kAsciiText:
     case FontLibrary::kAscii8x8Text:
-      return kAsciiText;
+      return ascii_text;
     case FontLibrary::kAsciiBinary:
-      return kAsciiBinary;
+      return ascii_binary;
     case FontLibrary::kGb2312Binary:
       break;
   }
-  return kGb2312;
+  return gb2312;
 }
 
 std::array<uint8_t, 8> Ascii8x8Columns(int code) {

@@ -22,7 +22,7 @@ struct LibraryTexts {
   const char* warning;
   std::string end;
 };
-const LibraryTexts& TextsOf(FontLibrary library);
+LibraryTexts TextsOf(FontLibrary library);
 
 // The 8 column bytes (top pixel = bit 0, leftmost column first) of the built-in 8 x 8 glyph
 // of `code`; codes below 20h and above 7Fh are blank.

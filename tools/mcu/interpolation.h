@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/tr.h"
+
 namespace mcu {
 
 struct LineFields {
@@ -23,7 +25,7 @@ struct LineResult {
 };
 
 // The message of every input the line cannot answer.
-inline constexpr const char* kLineInputError = "输入有误!";
+inline constexpr const char* kLineInputError = BASE_TR_NOOP("quorkit", "输入有误!");
 
 // nullopt when a point is incomplete, neither x nor y is given, the line has no slope in
 // the direction asked, or the value is beyond the double range.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "base/format.h"
+#include "base/tr.h"
 #include "tools/protocol/hexbytes.h"
 
 namespace mcu {
@@ -121,9 +122,9 @@ AccessDecode DecodeAccessBytes(const std::string& text) {
 const char* AccessDecodeMessage(AccessDecode::Outcome outcome) {
   switch (outcome) {
     case AccessDecode::Outcome::kByteCount:
-      return "输入错误，请输入4个用两位16进制字符表示的数值并用空格隔开";
+      return base::Tr("quorkit", "输入错误，请输入4个用两位16进制字符表示的数值并用空格隔开");
     case AccessDecode::Outcome::kCheck:
-      return "输入码校验错误!";
+      return base::Tr("quorkit", "输入码校验错误!");
     case AccessDecode::Outcome::kOk:
       break;
   }

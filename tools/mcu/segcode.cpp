@@ -1,6 +1,7 @@
 #include "tools/mcu/segcode.h"
 
 #include "base/format.h"
+#include "base/tr.h"
 
 namespace mcu {
 
@@ -9,12 +10,14 @@ constexpr uint8_t kA = 1 << 0, kB = 1 << 1, kC = 1 << 2, kD = 1 << 3, kE = 1 << 
                   kG = 1 << 6;
 }  // namespace
 
-const char kSegmentUsageText[] =
+const char kSegmentUsageText[] = BASE_TR_NOOP(
+    "quorkit",
     "使用方法：\r\n  1.段名下的一行组合框设置数码管段与数据位对应关系，按[常规码]按钮可生成显示"
     "0,1,2,3,4,5,6,7,8,9,A,b,C,d,E,F所需的显示码;"
-    "\r\n  2.数码管图片上点击选择各段的显示状态，再按[自定义码]按钮生成自定义显示码;";
+    "\r\n  2.数码管图片上点击选择各段的显示状态，再按[自定义码]按钮生成自定义显示码;");
 
-const char kSegmentBitClashMessage[] = "不同的段不能选择同一个位，请检查！";
+const char kSegmentBitClashMessage[] =
+    BASE_TR_NOOP("quorkit", "不同的段不能选择同一个位，请检查！");
 
 SegmentBitMap DefaultSegmentBitMap() {
   return {0, 1, 2, 3, 4, 5, 6, 7};
@@ -61,7 +64,7 @@ const std::array<uint8_t, 16>& DigitPatterns() {
 }
 
 std::string StandardCodeTable(const SegmentBitMap& map, bool invert) {
-  std::string text = "//0,1,2,...,d,E,F的显示码\r\nunsigned char 变量名[ ]={";
+  std::string text = base::Tr("quorkit", "//0,1,2,...,d,E,F的显示码\r\nunsigned char 变量名[ ]={");
   bool first = true;
   for (uint8_t pattern : DigitPatterns()) {
     if (!first) text += ",";

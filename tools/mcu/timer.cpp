@@ -6,6 +6,7 @@
 #include "base/cnum.h"
 #include "base/format.h"
 #include "base/text.h"
+#include "base/tr.h"
 
 namespace mcu {
 
@@ -41,45 +42,49 @@ TimerOutcome OverflowCount(double range, double fc, int32_t v, double t) {
   double k = std::trunc(t / period);
   const auto actual = [&](double count) { return count * v * 1000 / fc; };
   if (std::fabs(actual(k + 1) - t) < std::fabs(actual(k) - t)) k += 1;
-  if (v > range) return Message("溢出值超出了范围！");
-  if (1000 / fc > t) return Message("延时时间小于一个计数周期！");
-  if (!(k <= kMaxCount)) return Message("延时时间超出计算范围！");
+  if (v > range) return Message(base::Tr("quorkit", "溢出值超出了范围！"));
+  if (1000 / fc > t) return Message(base::Tr("quorkit", "延时时间小于一个计数周期！"));
+  if (!(k <= kMaxCount)) return Message(base::Tr("quorkit", "延时时间超出计算范围！"));
   const double a = actual(k);
-  return Result(base::Format("溢出次数：%u\r\n", static_cast<uint32_t>(k)) +
-                base::Format("实际延时：%f(ms)\r\n", a) +
-                base::Format("延时误差：%f(ms)\r\n\r\n", std::fabs(t - a)) +
-                base::Format("计数频率:%f(Hz)\r\n", fc) +
-                base::Format("计数周期：%f(ms)\r\n", 1000 / fc) +
-                base::Format("溢出频率:%f(Hz)\r\n", fc / v) +
-                base::Format("溢出周期:%f(ms)\r\n", period) + "\r\n-算法1");
+  return Result(base::Format(base::Tr("quorkit", "溢出次数：%u\r\n"), static_cast<uint32_t>(k)) +
+                base::Format(base::Tr("quorkit", "实际延时：%f(ms)\r\n"), a) +
+                base::Format(base::Tr("quorkit", "延时误差：%f(ms)\r\n\r\n"), std::fabs(t - a)) +
+                base::Format(base::Tr("quorkit", "计数频率:%f(Hz)\r\n"), fc) +
+                base::Format(base::Tr("quorkit", "计数周期：%f(ms)\r\n"), 1000 / fc) +
+                base::Format(base::Tr("quorkit", "溢出频率:%f(Hz)\r\n"), fc / v) +
+                base::Format(base::Tr("quorkit", "溢出周期:%f(ms)\r\n"), period) +
+                base::Tr("quorkit", "\r\n-算法1"));
 }
 
 // Overflow value only: what the timer does.
 TimerOutcome TimerRates(double range, double fc, int32_t v) {
-  if (v > range) return Message("溢出值超出了计数范围!");
-  return Result(base::Format("计数频率:%f(Hz)\r\n", fc) +
-                base::Format("计数周期：%f(ms)\r\n", 1000 / fc) +
-                base::Format("溢出频率:%f(Hz)\r\n", fc / v) +
-                base::Format("溢出周期:%f(ms)\r\n", v * 1000.0 / fc) + "\r\n-算法2");
+  if (v > range) return Message(base::Tr("quorkit", "溢出值超出了计数范围!"));
+  return Result(base::Format(base::Tr("quorkit", "计数频率:%f(Hz)\r\n"), fc) +
+                base::Format(base::Tr("quorkit", "计数周期：%f(ms)\r\n"), 1000 / fc) +
+                base::Format(base::Tr("quorkit", "溢出频率:%f(Hz)\r\n"), fc / v) +
+                base::Format(base::Tr("quorkit", "溢出周期:%f(ms)\r\n"), v * 1000.0 / fc) +
+                base::Tr("quorkit", "\r\n-算法2"));
 }
 
 // Time only, within one overflow.
 TimerOutcome SingleOverflow(double fc, double p, double t) {
   const auto n = static_cast<uint32_t>(std::trunc(t / p));
   const double a = n * 1000.0 / fc;
-  return Result(base::Format("溢出值：%u(0x%X)\r\n溢出次数：1\r\n", n, n) +
-                base::Format("实际延时：%f(ms)\r\n", a) +
-                base::Format("延时误差：%f(ms)\r\n\r\n", std::fabs(t - a)) +
-                base::Format("计数频率：%f(Hz)\r\n", fc) + base::Format("计数周期：%f(ms)\r\n", p) +
-                base::Format("溢出频率：%f(Hz)\r\n", fc / n) +
-                base::Format("溢出周期：%f(ms)\r\n", a) + "\r\n-算法4");
+  return Result(base::Format(base::Tr("quorkit", "溢出值：%u(0x%X)\r\n溢出次数：1\r\n"), n, n) +
+                base::Format(base::Tr("quorkit", "实际延时：%f(ms)\r\n"), a) +
+                base::Format(base::Tr("quorkit", "延时误差：%f(ms)\r\n\r\n"), std::fabs(t - a)) +
+                base::Format(base::Tr("quorkit", "计数频率：%f(Hz)\r\n"), fc) +
+                base::Format(base::Tr("quorkit", "计数周期：%f(ms)\r\n"), p) +
+                base::Format(base::Tr("quorkit", "溢出频率：%f(Hz)\r\n"), fc / n) +
+                base::Format(base::Tr("quorkit", "溢出周期：%f(ms)\r\n"), a) +
+                base::Tr("quorkit", "\r\n-算法4"));
 }
 
 // Time only, several overflows: the overflow value that divides the total count best,
 // the largest among equal remainders.
 TimerOutcome SeveralOverflows(uint32_t range, double fc, double p, double t) {
   const double total = std::trunc(t / p);
-  if (!(total <= kMaxCount)) return Message("延时时间超出计算范围！");
+  if (!(total <= kMaxCount)) return Message(base::Tr("quorkit", "延时时间超出计算范围！"));
   const auto n = static_cast<uint32_t>(total);
   uint32_t d = 10;
   uint32_t best = n % d;
@@ -92,12 +97,15 @@ TimerOutcome SeveralOverflows(uint32_t range, double fc, double p, double t) {
   }
   const uint32_t c = n / d;
   const double a = static_cast<double>(c) * d / (fc / 1000);
-  return Result(base::Format("溢出值：%u(0x%X)\r\n", d, d) + base::Format("溢出次数：%u\r\n", c) +
-                base::Format("实际延时：%f(ms)\r\n", a) +
-                base::Format("延时误差：%f(ms)\r\n\r\n", std::fabs(t - a)) +
-                base::Format("计数频率：%f(Hz)\r\n", fc) + base::Format("计数周期：%f(ms)\r\n", p) +
-                base::Format("溢出频率：%f(Hz)\r\n", fc / d) +
-                base::Format("溢出周期：%f(ms)\r\n", d * 1000.0 / fc) + "\r\n-算法3");
+  return Result(base::Format(base::Tr("quorkit", "溢出值：%u(0x%X)\r\n"), d, d) +
+                base::Format(base::Tr("quorkit", "溢出次数：%u\r\n"), c) +
+                base::Format(base::Tr("quorkit", "实际延时：%f(ms)\r\n"), a) +
+                base::Format(base::Tr("quorkit", "延时误差：%f(ms)\r\n\r\n"), std::fabs(t - a)) +
+                base::Format(base::Tr("quorkit", "计数频率：%f(Hz)\r\n"), fc) +
+                base::Format(base::Tr("quorkit", "计数周期：%f(ms)\r\n"), p) +
+                base::Format(base::Tr("quorkit", "溢出频率：%f(Hz)\r\n"), fc / d) +
+                base::Format(base::Tr("quorkit", "溢出周期：%f(ms)\r\n"), d * 1000.0 / fc) +
+                base::Tr("quorkit", "\r\n-算法3"));
 }
 
 }  // namespace
@@ -111,10 +119,11 @@ TimerOutcome ComputeTimer(const TimerFields& fields) {
   const uint32_t range = fields.width == TimerWidth::k8Bit ? 256 : 65536;
 
   const std::string clock_text = base::Trim(fields.clock);
-  if (clock_text.empty()) return Message("请输入时钟频率！");
+  if (clock_text.empty()) return Message(base::Tr("quorkit", "请输入时钟频率！"));
   const double clock = base::ReadDecimalDouble(clock_text);
   // A negative or unbounded clock has no count period to speak of.
-  if (!(clock > 0) || std::isinf(clock)) return Message("请正确输入时钟频率！");
+  if (!(clock > 0) || std::isinf(clock))
+    return Message(base::Tr("quorkit", "请正确输入时钟频率！"));
   const double fc = clock / TimerPrescaler(fields.prescaler_index);
 
   const std::string value_text = base::Trim(fields.overflow_value);
@@ -135,7 +144,7 @@ TimerOutcome ComputeTimer(const TimerFields& fields) {
   if (!has_time) return {};
 
   const double p = 1000 / fc;
-  if (t < p) return Message("延时时间小于一个计数周期！");
+  if (t < p) return Message(base::Tr("quorkit", "延时时间小于一个计数周期！"));
   if (t <= 1000.0 * range / fc) return SingleOverflow(fc, p, t);
   return SeveralOverflows(range, fc, p, t);
 }

@@ -2,6 +2,7 @@
 
 #include "base/cnum.h"
 #include "base/format.h"
+#include "base/tr.h"
 #include "winsys/Prompt.h"
 #include "winsys/WindowLink.h"
 
@@ -18,8 +19,8 @@ protocol::FileSender::Launcher& WorkerLauncher() {
 // "COM3：/dev/ttyUSB2", or that COM3 has no device.
 std::string PortDeviceText(int port) {
   const std::string device = protocol::ComDevicePath(port);
-  return device.empty() ? base::Format("COM%d：没有对应的串口设备", port)
-                        : base::Format("COM%d：%s", port, device.c_str());
+  return device.empty() ? base::Format(base::Tr("quorkit", "COM%d：没有对应的串口设备"), port)
+                        : base::Format(base::Tr("quorkit", "COM%d：%s"), port, device.c_str());
 }
 
 }  // namespace
@@ -75,7 +76,7 @@ void CFileDownDlg::OnInitDialog() {
                 : std::make_unique<protocol::FileSender>(std::move(reports));
   if (!sender_->Start()) {
     Enable(id::send, false);
-    SetText(id::status, "发送线程启动失败!");
+    SetText(id::status, base::Tr("quorkit", "发送线程启动失败!"));
   }
 }
 
@@ -86,8 +87,9 @@ void CFileDownDlg::OnDestroy() {
 
 void CFileDownDlg::OnOpenFile() {
   std::string path;
-  if (!winsys::CurrentPrompter().OpenFile(
-          this, "请选择要发送的文件", {{"Binary File(*.bin)", "*.bin"}, {"All", "*.*"}}, &path)) {
+  if (!winsys::CurrentPrompter().OpenFile(this, base::Tr("quorkit", "请选择要发送的文件"),
+                                          {{"Binary File(*.bin)", "*.bin"}, {"All", "*.*"}},
+                                          &path)) {
     return;
   }
   protocol::FileLoad load = protocol::LoadSendFile(path);
@@ -108,7 +110,7 @@ void CFileDownDlg::OnOpenFile() {
 
 void CFileDownDlg::OnSend() {
   if (!file_ || file_->empty()) {
-    SetText(id::status, "缓冲区没有数据!");
+    SetText(id::status, base::Tr("quorkit", "缓冲区没有数据!"));
     return;
   }
   protocol::SendJob job;
@@ -122,7 +124,7 @@ void CFileDownDlg::OnSend() {
 }
 
 void CFileDownDlg::OnHelp() {
-  MessageBox(protocol::FileSendHelpText(), "说明");
+  MessageBox(protocol::FileSendHelpText(), base::Tr("quorkit", "说明"));
 }
 
 void CFileDownDlg::OnPortChange() {
@@ -136,5 +138,5 @@ void CFileDownDlg::ShowPortDevices() {
     if (protocol::ComDevicePath(port).empty()) continue;
     tip += (tip.empty() ? "" : "\n") + PortDeviceText(port);
   }
-  SetToolTip(id::port, tip.empty() ? "没有找到串口设备" : tip);
+  SetToolTip(id::port, tip.empty() ? base::Tr("quorkit", "没有找到串口设备") : tip);
 }

@@ -1,17 +1,19 @@
 #include "tools/protocol/checksum.h"
 
 #include "base/format.h"
+#include "base/tr.h"
 #include "tools/protocol/crcmodels.h"
 #include "tools/protocol/hexbytes.h"
 
 namespace protocol {
 
+// Translated where they are shown.
 const char* const kChecksumKindNames[kChecksumKindCount] = {
-    "单字节累加和",
-    "单字节累加和求余",
-    "双字节累加和",
-    "双字节累加和求余",
-    "电总协议",
+    BASE_TR_NOOP("quorkit", "单字节累加和"),
+    BASE_TR_NOOP("quorkit", "单字节累加和求余"),
+    BASE_TR_NOOP("quorkit", "双字节累加和"),
+    BASE_TR_NOOP("quorkit", "双字节累加和求余"),
+    BASE_TR_NOOP("quorkit", "电总协议"),
     "CRC8_iButton(X^8+X^5+X^4+1[0x8c,Init:0x00])",
     "CRC16_MODBUS(X^16+X^15+X^2+1[0xA001,Init:0xffff])",
     "CRC16_CCITT(X^16+X^12+X^5+1[0x8408,Init:0xffff])",
@@ -80,7 +82,7 @@ std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes) {
     case ChecksumKind::kSum16Complement:
       return HighFirst(static_cast<uint16_t>(0x10000 - (sum & 0xFFFF)));
     case ChecksumKind::kTelecom: {
-      if (size == 0 || data[0] != 0x7E) return kTelecomFormatError;
+      if (size == 0 || data[0] != 0x7E) return base::Tr("quorkit", kTelecomFormatError);
       const uint16_t check = TelecomChecksum(data, size);
       const char* digits = "0123456789ABCDEF";
       return base::Format("%.2X %.2X %.2X %.2X 0D", digits[(check >> 12) & 0xF],

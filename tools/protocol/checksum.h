@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/tr.h"
+
 namespace protocol {
 
 enum class ChecksumKind {
@@ -36,7 +38,8 @@ uint16_t Crc16Xmodem(const uint8_t* data, size_t size);
 uint16_t TelecomChecksum(const uint8_t* data, size_t size);
 
 // What the telecom kind gives for bytes that do not start with 7E.
-inline constexpr char kTelecomFormatError[] = "数据格式错误：第一个字节不是7E";
+inline constexpr char kTelecomFormatError[] =
+    BASE_TR_NOOP("quorkit", "数据格式错误：第一个字节不是7E");
 
 // Result text of `kind` over `bytes` (1 to 1023 of them), as the result field shows it.
 std::string ChecksumText(ChecksumKind kind, const std::vector<uint8_t>& bytes);

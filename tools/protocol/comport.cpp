@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "base/format.h"
+#include "base/tr.h"
 
 namespace protocol {
 
@@ -115,7 +116,7 @@ void CComPort::StopOn(std::stop_token stop) {
 bool CComPort::Open() {
   if (IsOpen()) Close();
   if (cancel_fd_ < 0) {
-    last_error = "事件对象无效";
+    last_error = base::Tr("quorkit", "事件对象无效");
     return false;
   }
   ResetEvent(cancel_fd_);
@@ -143,7 +144,7 @@ bool CComPort::Open() {
   termios settings{};
   if (tcgetattr(fd_, &settings) != 0) {
     Close();
-    last_error = "获取端口状态失败";
+    last_error = base::Tr("quorkit", "获取端口状态失败");
     return false;
   }
   cfmakeraw(&settings);
@@ -171,7 +172,7 @@ void CComPort::Close() {
 
 int CComPort::Write(const uint8_t* data, int count) {
   if (!IsOpen()) {
-    last_error = "端口未打开";
+    last_error = base::Tr("quorkit", "端口未打开");
     return 0;
   }
   if (count <= 0) return 0;
@@ -187,14 +188,14 @@ int CComPort::Write(const uint8_t* data, int count) {
     }
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && errno != EAGAIN) {
-      last_error = base::Format("写入失败，错误码：%d", errno);
+      last_error = base::Format(base::Tr("quorkit", "写入失败，错误码：%d"), errno);
       return 0;
     }
     const int left = MsLeft(deadline);
     if (left == 0) return written;
     pollfd fds[2] = {{fd_, POLLOUT, 0}, {cancel_fd_, POLLIN, 0}};
     if (poll(fds, 2, left) < 0 && errno != EINTR) {
-      last_error = base::Format("写入失败，错误码：%d", errno);
+      last_error = base::Format(base::Tr("quorkit", "写入失败，错误码：%d"), errno);
       return 0;
     }
     // A cancel is meant for a waiting Read, which resets the event anyway; only a stop
@@ -213,11 +214,11 @@ int CComPort::Write(const uint8_t* data, int count) {
 
 int CComPort::Read(uint8_t* data, int count) {
   if (!IsOpen()) {
-    last_error = "端口未打开";
+    last_error = base::Tr("quorkit", "端口未打开");
     return -1;
   }
   if (cancel_fd_ < 0) {
-    last_error = "事件对象无效";
+    last_error = base::Tr("quorkit", "事件对象无效");
     return -1;
   }
   ResetEvent(cancel_fd_);
@@ -240,20 +241,20 @@ int CComPort::Read(uint8_t* data, int count) {
     if (n < 0 && errno == EINTR) continue;
     if (n == 0 || (n < 0 && (errno == EIO || errno == ENXIO || errno == ENODEV))) {
       // End of file or EIO: the device is gone (adapter unplugged, far end closed).
-      last_error = "端口错误";
+      last_error = base::Tr("quorkit", "端口错误");
       return -1;
     }
     if (errno != EAGAIN) {
-      last_error = waited ? "端口错误" : "I/O错误";
+      last_error = waited ? base::Tr("quorkit", "端口错误") : base::Tr("quorkit", "I/O错误");
       return -1;
     }
     if (hung_up) {  // a hang-up that reads as "no data yet" would spin until the time-out
-      last_error = "端口错误";
+      last_error = base::Tr("quorkit", "端口错误");
       return -1;
     }
     const int left = MsLeft(deadline);
     if (left == 0) {
-      last_error = "读取超时";
+      last_error = base::Tr("quorkit", "读取超时");
       return -1;
     }
     pollfd fds[2] = {{fd_, POLLIN, 0}, {cancel_fd_, POLLIN, 0}};
@@ -261,21 +262,21 @@ int CComPort::Read(uint8_t* data, int count) {
     waited = true;
     if (ready < 0) {
       if (errno == EINTR) continue;
-      last_error = "端口错误";
+      last_error = base::Tr("quorkit", "端口错误");
       return -1;
     }
     if (fds[1].revents & POLLIN) {
-      last_error = "读取等待被用户取消";
+      last_error = base::Tr("quorkit", "读取等待被用户取消");
       return -1;
     }
     if (fds[0].revents & (POLLERR | POLLNVAL)) {
-      last_error = "端口错误";
+      last_error = base::Tr("quorkit", "端口错误");
       return -1;
     }
     // POLLIN or POLLHUP: the next read takes the bytes or reports the hang-up.
     hung_up = (fds[0].revents & POLLHUP) && !(fds[0].revents & POLLIN);
     if (ready == 0) {
-      last_error = "读取超时";
+      last_error = base::Tr("quorkit", "读取超时");
       return -1;
     }
   }
@@ -342,9 +343,10 @@ void SetSerialDeviceFolders(const std::string& dev_dir, const std::string& sys_t
 }
 
 std::string OpenFailureText(int port, const std::string& device, int error_code) {
-  std::string text = base::Format("打开COM%d失败", port);
+  std::string text = base::Format(base::Tr("quorkit", "打开COM%d失败"), port);
   if (error_code == EACCES || error_code == EPERM) {
-    text += base::Format("：没有权限访问%s，请把用户加入dialout组后重新登录", device.c_str());
+    text += base::Format(base::Tr("quorkit", "：没有权限访问%s，请把用户加入dialout组后重新登录"),
+                         device.c_str());
   }
   return text;
 }

@@ -13,6 +13,7 @@
 
 #include "base/fileio.h"
 #include "base/format.h"
+#include "base/tr.h"
 
 namespace protocol {
 
@@ -21,52 +22,53 @@ FileLoad LoadSendFile(const std::string& path) {
   base::InputFile file = base::OpenInput(path, base::InputKind::kRegularOnly);
   if (file.ok() && file.size() > kMaxSendFileSize) {
     load.outcome = LoadOutcome::kTooLarge;
-    load.status = "文件超过64MB,无法发送!";
+    load.status = base::Tr("quorkit", "文件超过64MB,无法发送!");
     return load;
   }
   std::string bytes;
   const int error = file.ok() ? base::ReadAll(file, kMaxSendFileSize, &bytes) : file.error();
   if (error == EFBIG) {  // grew since it was opened
     load.outcome = LoadOutcome::kTooLarge;
-    load.status = "文件超过64MB,无法发送!";
+    load.status = base::Tr("quorkit", "文件超过64MB,无法发送!");
     return load;
   }
   if (error == ENOMEM) {
     load.outcome = LoadOutcome::kNoMemory;
-    load.status = "系统没有足够内存!";
+    load.status = base::Tr("quorkit", "系统没有足够内存!");
     return load;
   }
   if (error != 0) {
-    load.status = base::Format("打开文件:\n%s\n失败!", path.c_str());
+    load.status = base::Format(base::Tr("quorkit", "打开文件:\n%s\n失败!"), path.c_str());
     return load;
   }
   try {
     auto data = std::make_shared<std::vector<uint8_t>>(bytes.begin(), bytes.end());
     std::string().swap(bytes);
     load.outcome = LoadOutcome::kLoaded;
-    load.status = base::Format("文件大小：%zu 字节", data->size());
+    load.status = base::Format(base::Tr("quorkit", "文件大小：%zu 字节"), data->size());
     load.data = std::move(data);
   } catch (const std::bad_alloc&) {
     load.outcome = LoadOutcome::kNoMemory;
-    load.status = "系统没有足够内存!";
+    load.status = base::Tr("quorkit", "系统没有足够内存!");
   }
   return load;
 }
 
 std::string FileSendHelpText() {
-  return "简易下发协议说明：\r\n"
-         "1.[打开文件]命令从文件按顺序读入数据后保存到缓冲区;\r\n"
-         "2.[发送命令]将缓冲区内容分包并顺序向下位机发送,"
-         "包大小可选择64字节、256字节或512字节;\r\n"
-         "3.发送一包数据后从下位机读取相同长度的数据包并与下发的数据包进行对比进行校验，"
-         "下位机应读到数据包后将数据写入存储器并再从存储器读入后返回给程序，"
-         "下位机自己管理写入存储器地址。\r\n"
-         "下位机示意代码如下 ：\r\n"
-         "while(1)\r\n{\r\n  uart_recv_buf(tmpbuf,256);\r\n"
-         "  FlashWritePage(g_Address,tmpbuf);\r\n"
-         "  FlashRead(g_Address,tmpbuf,256);\r\n"
-         "  uart_send_buf(tmpbuf,256);\r\n"
-         "  g_Address+=256;\r\n}";
+  return base::Tr("quorkit",
+                  "简易下发协议说明：\r\n"
+                  "1.[打开文件]命令从文件按顺序读入数据后保存到缓冲区;\r\n"
+                  "2.[发送命令]将缓冲区内容分包并顺序向下位机发送,"
+                  "包大小可选择64字节、256字节或512字节;\r\n"
+                  "3.发送一包数据后从下位机读取相同长度的数据包并与下发的数据包进行对比进行校验，"
+                  "下位机应读到数据包后将数据写入存储器并再从存储器读入后返回给程序，"
+                  "下位机自己管理写入存储器地址。\r\n"
+                  "下位机示意代码如下 ：\r\n"
+                  "while(1)\r\n{\r\n  uart_recv_buf(tmpbuf,256);\r\n"
+                  "  FlashWritePage(g_Address,tmpbuf);\r\n"
+                  "  FlashRead(g_Address,tmpbuf,256);\r\n"
+                  "  uart_send_buf(tmpbuf,256);\r\n"
+                  "  g_Address+=256;\r\n}");
 }
 
 void RunTransfer(CComPort& port, const SendJob& job, const TransferReports& reports,
@@ -103,19 +105,19 @@ void RunTransfer(CComPort& port, const SendJob& job, const TransferReports& repo
       break;
     }
     if (got < packet) {
-      reports.status("读取失败!");
+      reports.status(base::Tr("quorkit", "读取失败!"));
       complete = false;
       break;
     }
     if (std::memcmp(sent.data(), echo.data(), static_cast<size_t>(packet)) != 0) {
-      reports.status("校验失败!");
+      reports.status(base::Tr("quorkit", "校验失败!"));
       complete = false;
       break;
     }
     // 64-bit product: offset * 100 leaves 32 bits from 43 MB on.
     reports.progress(static_cast<int>(static_cast<uint64_t>(offset) * 100 / data.size()));
   }
-  if (complete) reports.status("下载完成!");
+  if (complete) reports.status(base::Tr("quorkit", "下载完成!"));
   port.Close();
 }
 

@@ -15,6 +15,7 @@
 
 #include "base/fileio.h"
 #include "base/format.h"
+#include "base/tr.h"
 
 namespace protocol {
 
@@ -63,14 +64,15 @@ constexpr uint8_t kSegmentAddress = 0x02;
 constexpr uint8_t kLinearAddress = 0x04;
 constexpr uint8_t kLastType = 0x05;
 
-constexpr char kNoEndRecordText[] = "在此文件中没有发现Intel Hex 结束文件记录\n";
+constexpr char kNoEndRecordText[] =
+    BASE_TR_NOOP("quorkit", "在此文件中没有发现Intel Hex 结束文件记录\n");
 
 // Large enough that a 40 MB file takes a few dozen reads; it always holds a whole line.
 constexpr size_t kBufferSize = 1 << 20;
 static_assert(kBufferSize > 2 * CIHexFile::kMaxLineLength);
 
 std::string OpenFailedText(const std::string& name) {
-  return base::Format("打开文件:\n%s\n失败!", name.c_str());
+  return base::Format(base::Tr("quorkit", "打开文件:\n%s\n失败!"), name.c_str());
 }
 
 }  // namespace
@@ -242,7 +244,7 @@ void CIHexFile::Fail(std::string text) {
 }
 
 std::string CIHexFile::UnparseableText() const {
-  return base::Format("第%lld行出现不可解析的记录 ", line_number_);
+  return base::Format(base::Tr("quorkit", "第%lld行出现不可解析的记录 "), line_number_);
 }
 
 bool CIHexFile::Fill(base::InputFile& from, size_t count) {
@@ -328,11 +330,12 @@ CIHexFile::Step CIHexFile::NextRecord(base::InputFile& from) {
       return Step::kFailed;
     }
     if (record_.computed != record_.checksum) {
-      Fail(base::Format("第%lld行发现沉余校验错误", line_number_));
+      Fail(base::Format(base::Tr("quorkit", "第%lld行发现沉余校验错误"), line_number_));
       return Step::kFailed;
     }
     if (record_.type > kLastType) {
-      Fail(base::Format("未知的记录类型%d在行%lld中出现\n", record_.type, line_number_));
+      Fail(base::Format(base::Tr("quorkit", "未知的记录类型%d在行%lld中出现\n"), record_.type,
+                        line_number_));
       return Step::kFailed;
     }
     return record_.type == kEnd ? Step::kEnd : Step::kRecord;
@@ -384,8 +387,8 @@ int64_t CIHexFile::LoadImage(uint8_t* image, int64_t size) {
       // buffer): the end is reported relative to the image start where it lies above it.
       if (size < 0 || start < base_address_ || end - base_address_ > static_cast<uint64_t>(size)) {
         const uint64_t shown = start < base_address_ ? end : end - base_address_;
-        Fail(base::Format("第%lld行中地址0x%04llx 超出了器件地址范围\n", line_number_,
-                          static_cast<unsigned long long>(shown)));
+        Fail(base::Format(base::Tr("quorkit", "第%lld行中地址0x%04llx 超出了器件地址范围\n"),
+                          line_number_, static_cast<unsigned long long>(shown)));
         return -1;
       }
       std::memcpy(image + (start - base_address_), record_.data, record_.count);
@@ -406,10 +409,10 @@ CIHexFile::Conversion CIHexFile::ReadForConversion(const std::string& path) {
 CIHexFile::Conversion CIHexFile::ReadForConversion(base::InputFile& input, const std::string& name,
                                                    uint8_t fill) {
   Conversion result;
-  result.title = protocol::kHexTitle;
+  result.title = base::Tr("quorkit", protocol::kHexTitle);
   const auto open_failed = [&](int error) {
     result.text = OpenFailedText(name);
-    result.title = protocol::kHexOpenFailedTitle;
+    result.title = base::Tr("quorkit", protocol::kHexOpenFailedTitle);
     result.input_error = error;
     result.image.clear();
     return result;
@@ -460,11 +463,11 @@ CIHexFile::Conversion CIHexFile::ReadForConversion(base::InputFile& input, const
   }
   base_address_ = has_data_ ? lowest : 0;
   if (!has_data_) {
-    result.text = protocol::kHexNoDataText;
+    result.text = base::Tr("quorkit", protocol::kHexNoDataText);
     return result;
   }
   if (too_large) {
-    result.text = protocol::kHexTooLargeText;
+    result.text = base::Tr("quorkit", protocol::kHexTooLargeText);
     return result;
   }
   if (!no_memory) {
@@ -476,16 +479,16 @@ CIHexFile::Conversion CIHexFile::ReadForConversion(base::InputFile& input, const
   }
   if (no_memory) {
     std::vector<uint8_t>().swap(result.image);
-    result.text = protocol::kHexNoMemoryText;
-    result.title = protocol::kHexNoMemoryTitle;
+    result.text = base::Tr("quorkit", protocol::kHexNoMemoryText);
+    result.title = base::Tr("quorkit", protocol::kHexNoMemoryTitle);
     return result;
   }
   result.ok = true;
   result.start = base_address_;
   if (base_address_ > 0) {
-    result.offset_text =
-        base::Format("HEX文件指定的绝对偏移地址是:0x%.8llX,转换BIN文件后此信息将丢失!",
-                     static_cast<unsigned long long>(base_address_));
+    result.offset_text = base::Format(
+        base::Tr("quorkit", "HEX文件指定的绝对偏移地址是:0x%.8llX,转换BIN文件后此信息将丢失!"),
+        static_cast<unsigned long long>(base_address_));
   }
   return result;
 }

@@ -7,19 +7,21 @@
 #include <vector>
 
 #include "base/fileio.h"
+#include "base/tr.h"
 
 namespace protocol {
 
 // Message texts of the conversion, with their box titles.
-inline constexpr char kHexTitle[] = "提示";
-inline constexpr char kHexOpenFailedTitle[] = "操作未完成";
-inline constexpr char kHexNoMemoryText[] = "系统没有足够内存!";
-inline constexpr char kHexNoMemoryTitle[] = "申请系统内在失败";
-inline constexpr char kHexTooLargeText[] = "HEX文件的地址跨度超过64MB,无法转换!";
-inline constexpr char kHexNoDataText[] = "HEX文件中没有数据记录!";
-inline constexpr char kHexCancelledText[] = "转换被取消!";
-inline constexpr char kHexWriteFailedText[] = "创建或打开文件失败!";
-inline constexpr char kHexSucceededText[] = "转换文件成功!";
+inline constexpr char kHexTitle[] = BASE_TR_NOOP("quorkit", "提示");
+inline constexpr char kHexOpenFailedTitle[] = BASE_TR_NOOP("quorkit", "操作未完成");
+inline constexpr char kHexNoMemoryText[] = BASE_TR_NOOP("quorkit", "系统没有足够内存!");
+inline constexpr char kHexNoMemoryTitle[] = BASE_TR_NOOP("quorkit", "申请系统内在失败");
+inline constexpr char kHexTooLargeText[] =
+    BASE_TR_NOOP("quorkit", "HEX文件的地址跨度超过64MB,无法转换!");
+inline constexpr char kHexNoDataText[] = BASE_TR_NOOP("quorkit", "HEX文件中没有数据记录!");
+inline constexpr char kHexCancelledText[] = BASE_TR_NOOP("quorkit", "转换被取消!");
+inline constexpr char kHexWriteFailedText[] = BASE_TR_NOOP("quorkit", "创建或打开文件失败!");
+inline constexpr char kHexSucceededText[] = BASE_TR_NOOP("quorkit", "转换文件成功!");
 
 // The largest image span converted (from the lowest data address to the highest end).
 inline constexpr uint64_t kMaxHexImageSpan = 64ull * 1024 * 1024;
