@@ -45,12 +45,13 @@ _quorkit_cli() {
 
   local glyph_opts="--font --pixels --width --height --left --top --threshold"
   if [[ $cword -eq 1 ]]; then
-    COMPREPLY=($(compgen -W "hex2bin checksum modbus fontlib glyph ntc eseries storage dechex timer --help --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "hex2bin checksum modbus fontlib glyph ntc eseries storage dechex timer --lang --help --version" -- "$cur"))
     return
   fi
 
   case $prev in
     --font) _quorkit_cli_faces; return ;;
+    --lang) COMPREPLY=($(compgen -W "zh en" -- "$cur")); return ;;
     --height) COMPREPLY=($(compgen -W "8 16 24 32 48 64 128" -- "$cur")); return ;;
     --width) COMPREPLY=($(compgen -W "8 12 16 24 32 48 64 128" -- "$cur")); return ;;
     --bits)
@@ -75,7 +76,8 @@ _quorkit_cli() {
       return ;;
     checksum)
       [[ $cur == -?* ]] && { COMPREPLY=($(compgen -W "--file --list --json --help" -- "$cur")); return; }
-      [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "sum8 sum8-complement sum16 sum16-complement telecom crc8-maxim crc16-modbus crc16-mcrf4xx crc16-xmodem" -- "$cur"))
+      # The kinds and every CRC model with its aliases, as the program lists them.
+      [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "$("${words[0]}" checksum --list 2>/dev/null)" -- "$cur"))
       return ;;
     modbus)
       [[ $cword -eq 2 ]] && COMPREPLY=($(compgen -W "read write" -- "$cur"))

@@ -31,6 +31,9 @@ check() {
 }
 check "quorkit-cli ch" "checksum"
 check "quorkit-cli checksum crc16" "crc16-modbus crc16-mcrf4xx crc16-xmodem"
+check "quorkit-cli checksum CRC-32/I" "CRC-32/ISCSI CRC-32/INTERLAKEN CRC-32/ISO-HDLC"
+check "quorkit-cli checksum X-" "X-CRC-12 X-CRC-16 X-25"
+check "quorkit-cli --lang " "zh en"
 check "quorkit-cli fontlib gb" "gb2312-bin"
 check "quorkit-cli glyph A --rev" "--reverse"
 check "quorkit-cli ntc adc --l" "--lower"
