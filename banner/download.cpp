@@ -118,7 +118,8 @@ bool ParsePort(const std::string& text, int* port) {
 
 bool ValidHost(const std::string& host) {
   if (host.empty()) return false;
-  for (unsigned char c : host) {
+  for (const char raw : host) {
+    const auto c = static_cast<unsigned char>(raw);
     if (c <= 0x20 || c == 0x7F || c == '/' || c == '?' || c == '#' || c == '@' || c == '[' ||
         c == ']' || c == '\\') {
       return false;
@@ -468,7 +469,8 @@ bool SplitUrl(const std::string& url, UrlParts* parts) {
   const size_t hash = object.find('#');
   if (hash != std::string::npos) object.erase(hash);
   if (object.empty() || object[0] != '/') object.insert(0, "/");
-  for (unsigned char c : object) {
+  for (const char raw : object) {
+    const auto c = static_cast<unsigned char>(raw);
     if (c <= 0x20 || c == 0x7F) return false;
   }
   *parts = split;

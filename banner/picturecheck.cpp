@@ -11,7 +11,8 @@ int64_t Area(int width, int height) {
 }
 
 uint32_t Read32(const uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
 // True when the walk from `pos` over application and comment extensions reaches a trailer.

@@ -1,8 +1,15 @@
 # QUORKIT_STRICT_WARNINGS: our own sources compile with stricter warnings, each one an error.
 # Generated code (moc, resources) keeps the default warnings, and the headers of Qt,
 # GoogleTest and Google Benchmark come in as system headers, so only our code is held to it.
-option(QUORKIT_STRICT_WARNINGS "Compile our own sources with -Wshadow -Wconversion -Wsign-conversion and -Werror" OFF)
+# On by default, so that `make test`, `make sanitize` and CI fail on a new warning; turn it off
+# only to try a compiler whose warnings the tree has not met yet.
+option(QUORKIT_STRICT_WARNINGS "Compile our own sources with -Wshadow -Wconversion -Wsign-conversion and -Werror" ON)
 set(QUORKIT_STRICT_WARNING_FLAGS -Wall -Wextra -Wshadow -Wconversion -Wsign-conversion -Werror)
+# GCC 12 at -O3 (the Release build of `make bench`) reports overlapping copies inside
+# libstdc++ for plain `"[" + text` string joins (GCC bug 105651); it stays a warning there.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  list(APPEND QUORKIT_STRICT_WARNING_FLAGS -Wno-error=restrict)
+endif()
 
 function(quorkit_targets_below dir out)
   get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)

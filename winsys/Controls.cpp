@@ -624,8 +624,9 @@ class ReportListControl : public Control, public ReportControl {
   void InsertColumn(int column, const std::string& heading, int width) override {
     if (column < 0) return;
     if (list_->columnCount() <= column) list_->setColumnCount(column + 1);
-    if (static_cast<int>(widths_.size()) <= column) widths_.resize(column + 1, 0);
-    widths_[column] = width;
+    if (static_cast<int>(widths_.size()) <= column)
+      widths_.resize(static_cast<size_t>(column) + 1, 0);
+    widths_[static_cast<size_t>(column)] = width;
     list_->headerItem()->setText(column, ToQt(heading));
     Fit(column);
   }
@@ -666,7 +667,8 @@ class ReportListControl : public Control, public ReportControl {
  private:
   // A column is as wide as its owner asked, or wider where its heading or a cell needs it.
   void Fit(int column) {
-    const int asked = column < static_cast<int>(widths_.size()) ? widths_[column] : 0;
+    const int asked =
+        column < static_cast<int>(widths_.size()) ? widths_[static_cast<size_t>(column)] : 0;
     QHeaderView* header = list_->header();
     QStyleOptionHeader option;
     option.initFrom(header);

@@ -698,8 +698,8 @@ int RunHexToBin(const std::vector<std::string>& args) {
     const uint64_t lo = std::max(from, data_start);
     const uint64_t hi = std::min(to, data_end);
     if (lo < hi) {
-      std::copy(image.begin() + (lo - data_start), image.begin() + (hi - data_start),
-                cropped.begin() + (lo - from));
+      std::copy(image.data() + (lo - data_start), image.data() + (hi - data_start),
+                cropped.data() + (lo - from));
     }
     image.swap(cropped);
     start = from;

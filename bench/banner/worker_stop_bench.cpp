@@ -60,7 +60,7 @@ void StopDownload(benchmark::State& state, Prepare prepare) {
     banner::DownloadOptions options;
     options.host = "127.0.0.1";
     options.folder = folder;
-    auto keep = prepare(options);  // the peer lives for the iteration
+    [[maybe_unused]] auto keep = prepare(options);  // the peer lives for the iteration
     banner::DownloadCancel cancel;
     std::jthread worker([&](std::stop_token stop) {
       const std::stop_callback give_up(stop, [&cancel] { cancel.Cancel(); });

@@ -35,8 +35,8 @@ void RunCli(benchmark::State& state, std::vector<std::string> args) {
       state.SkipWithError("quorkit-cli failed");
       break;
     }
-    cpu_ms += (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-              (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    cpu_ms += static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+              static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
   }
   state.counters["cpu_ms"] = benchmark::Counter(cpu_ms, benchmark::Counter::kAvgIterations);
   std::remove(out.c_str());

@@ -50,7 +50,7 @@ void Set(benchmark::State& state, int template_id, int id, std::string (*make)(s
     QApplication::processEvents();
     state.ResumeTiming();
   }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
 
 void BM_SetUnbrokenOutput(benchmark::State& state) {

@@ -23,7 +23,7 @@ std::vector<Step> Steps(int ticks, int answer_at, bool saved) {
 
 TEST(BannerHandover, LooksFromTheTenthTickOn) {
   const std::vector<Step> early = Steps(10, 1, true);
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(early[i], Step::kWait) << i;
+  for (size_t i = 0; i < 9; ++i) EXPECT_EQ(early[i], Step::kWait) << i;
   EXPECT_EQ(early[9], Step::kShowFile);
   EXPECT_EQ(Steps(10, 3, false)[9], Step::kShowFileIfPresent);
   // An answer after the tenth tick is acted on at the next tick.

@@ -315,7 +315,9 @@ TEST_F(MainWindowTest, EveryToolOpensWithTheFocusOnItsFirstInput) {
     const int focused = tool->FocusedControl();
     EXPECT_NE(focused, 0) << "tool " << entry.command << " opens without focus";
     auto found = expected.find(entry.command);
-    if (found != expected.end()) EXPECT_EQ(focused, found->second) << "tool " << entry.command;
+    if (found != expected.end()) {
+      EXPECT_EQ(focused, found->second) << "tool " << entry.command;
+    }
     // Hidden and shown again, it keeps the focus it had.
     tool->Close();
     ASSERT_TRUE(main.RunMenuCommand(entry.command));

@@ -55,7 +55,8 @@ std::string SmallBmp() {
 // `data` as a gzip stream of one stored deflate block.
 std::string Gzip(const std::string& data) {
   uint32_t crc = 0xFFFFFFFFu;
-  for (unsigned char c : data) {
+  for (const char raw : data) {
+    const auto c = static_cast<unsigned char>(raw);
     crc ^= c;
     for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1)));
   }

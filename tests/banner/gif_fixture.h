@@ -56,7 +56,8 @@ class GifBuilder {
   // An image filled with colour `index`.
   GifBuilder& Image(int left, int top, int width, int height, int index) {
     return Image(left, top, width, height,
-                 std::vector<uint8_t>(static_cast<size_t>(width) * height, uint8_t(index)));
+                 std::vector<uint8_t>(static_cast<size_t>(width) * static_cast<size_t>(height),
+                                      uint8_t(index)));
   }
 
   GifBuilder& Image(int left, int top, int width, int height, const std::vector<uint8_t>& pixels,
@@ -128,7 +129,7 @@ class GifBuilder {
     for (size_t at = 0; at < data.size(); at += 255) {
       const size_t n = std::min<size_t>(255, data.size() - at);
       out_.push_back(static_cast<uint8_t>(n));
-      out_.insert(out_.end(), data.begin() + at, data.begin() + at + n);
+      out_.insert(out_.end(), data.data() + at, data.data() + at + n);
     }
     out_.push_back(0);
   }

@@ -174,7 +174,7 @@ TEST(GifWalk, FrameGifIsHeaderSpanAndTrailer) {
     const size_t span = f.span_end - f.span_start;
     ASSERT_EQ(f.gif.size(), head + span + 1);
     EXPECT_TRUE(std::equal(d.begin(), d.begin() + head, f.gif.begin()));
-    EXPECT_TRUE(std::equal(d.begin() + f.span_start, d.begin() + f.span_end, f.gif.begin() + head));
+    EXPECT_TRUE(std::equal(d.data() + f.span_start, d.data() + f.span_end, f.gif.data() + head));
     EXPECT_EQ(f.gif.back(), 0x3B);
     EXPECT_EQ(d[f.span_start], 0x21);
     EXPECT_EQ(d[f.span_start + 1], 0xF9);
@@ -221,7 +221,7 @@ TEST(GifWalk, TruncatedDataKeepsOnlyTheFramesWithinIt) {
   const auto whole = AllFrames(d);
   ASSERT_EQ(whole.size(), 3u);
   for (size_t cut = 0; cut <= d.size(); ++cut) {
-    const std::vector<uint8_t> part(d.begin(), d.begin() + cut);
+    const std::vector<uint8_t> part(d.data(), d.data() + cut);
     int expected = 0;
     for (const Frame& f : whole) expected += f.span_end <= cut ? 1 : 0;
     EXPECT_EQ(Count(part), expected) << cut;

@@ -56,9 +56,9 @@ TEST(GifPlan, VerdictsAndPeakMemory) {
   // A frame far larger than the screen (its rectangle only: the image data is empty).
   GifBuilder wide(10, 10, kColours);
   wide.Image(0, 0, 1, 1, 1).Raw({0x2C, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0, 2, 0}).Trailer();
-  const GifPlan plan = Plan(wide);
-  EXPECT_EQ(plan.verdict, Verdict::kTooBig);
-  EXPECT_EQ(plan.peak_bytes, 4 * (100 + int64_t{65535} * 65535));
+  const GifPlan wide_plan = Plan(wide);
+  EXPECT_EQ(wide_plan.verdict, Verdict::kTooBig);
+  EXPECT_EQ(wide_plan.peak_bytes, 4 * (100 + int64_t{65535} * 65535));
   for (Case& c : cases) {
     const GifPlan plan = Plan(c.gif);
     EXPECT_EQ(plan.verdict, c.verdict) << c.name;

@@ -136,7 +136,7 @@ TEST(WinsysDialog, WorkerCallsRunOnTheUiThreadInOrder) {
   worker.join();
   EXPECT_EQ(dialog.SendMessage(100, 8, 0), 108);  // on the window's thread: at once
   ASSERT_EQ(order.size(), 50u);
-  for (int i = 0; i < 50; ++i) EXPECT_EQ(order[i], i);
+  for (int i = 0; i < 50; ++i) EXPECT_EQ(order[static_cast<size_t>(i)], i);
 }
 
 TEST(WinsysDialog, WithoutAWindowNothingRuns) {

@@ -104,12 +104,16 @@ TEST(WindowLayer, TheFocusedPushButtonTakesEnter) {
   EXPECT_EQ(plain.presses, 1);
   for (int id : {20, 30, 31, 40}) {
     plain.SetFocus(id);
-    if (id != 40) EXPECT_TRUE(plain.PressKey(id, "Return")) << id;
+    if (id != 40) {
+      EXPECT_TRUE(plain.PressKey(id, "Return")) << id;
+    }
   }
   EXPECT_EQ(plain.presses, 1);
   EXPECT_TRUE(plain.IsWindowVisible());
   for (auto* button : plain.Window()->findChildren<QPushButton*>()) {
-    if (!button->hasFocus()) EXPECT_FALSE(button->isDefault());
+    if (!button->hasFocus()) {
+      EXPECT_FALSE(button->isDefault());
+    }
   }
 }
 
@@ -307,7 +311,7 @@ TEST(WorkerLink, PostsRunInOrderOnTheUserInterfaceThread) {
   while (dialog.messages.empty()) QCoreApplication::processEvents();
   EXPECT_EQ(dialog.messages, std::vector<uintptr_t>{5});
   ASSERT_EQ(order.size(), 20u);
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(order[i], i);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(order[static_cast<size_t>(i)], i);
   EXPECT_FALSE(off_thread);
 }
 

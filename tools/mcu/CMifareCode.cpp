@@ -35,7 +35,7 @@ void CMifareCode::OnInitDialog() {
   DeleteAllItems(id::conditions);
   const mcu::AccessTable names = mcu::AccessConditionTable({0, 0, 0, 0});
   for (int row = 0; row < mcu::kAccessTableRows; ++row)
-    InsertItem(id::conditions, row, names[row][0]);
+    InsertItem(id::conditions, row, names[static_cast<size_t>(row)][0]);
   Decode();
 }
 
@@ -51,7 +51,8 @@ void CMifareCode::FillTable(const mcu::AccessConditions& conditions) {
   const mcu::AccessTable table = mcu::AccessConditionTable(conditions);
   for (int row = 0; row < mcu::kAccessTableRows; ++row) {
     for (int column = 0; column < mcu::kAccessTableColumns; ++column) {
-      SetItemText(id::conditions, row, column, table[row][column]);
+      SetItemText(id::conditions, row, column,
+                  table[static_cast<size_t>(row)][static_cast<size_t>(column)]);
     }
   }
 }

@@ -35,7 +35,7 @@ void CSegCodeDlg::OnInitDialog() {
   SetControlPainter(id::picture, [this](winsys::WindowPainter& painter) {
     const auto& areas = mcu::SegmentAreas();
     for (int segment = 0; segment < mcu::kSegmentCount; ++segment) {
-      const mcu::PixelArea& area = areas[segment];
+      const mcu::PixelArea& area = areas[static_cast<size_t>(segment)];
       painter.Fill(area.left, area.top, area.right - area.left + 1, area.bottom - area.top + 1,
                    (lit_ >> segment) & 1 ? kLit : kDark);
     }
@@ -45,7 +45,7 @@ void CSegCodeDlg::OnInitDialog() {
 std::optional<mcu::SegmentBitMap> CSegCodeDlg::ReadBitMap() {
   mcu::SegmentBitMap map{};
   for (int segment = 0; segment < mcu::kSegmentCount; ++segment) {
-    map[segment] = GetCurSel(kBitLists[segment]);
+    map[static_cast<size_t>(segment)] = GetCurSel(kBitLists[segment]);
   }
   if (!mcu::IsSegmentBitMapValid(map)) {
     MessageBox(mcu::kSegmentBitClashMessage, base::Tr("quorkit", "提示"));

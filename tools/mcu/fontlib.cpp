@@ -227,10 +227,10 @@ bool WriteGb2312Binary(GlyphSampler& sampler, LibraryFile& file) {
   if (size == 0) return true;
   // Split at half the drawn characters: unassigned positions cost nothing.
   size_t drawn = 0;
-  for (const std::string& text : texts) drawn += text.empty() ? 0 : 1;
+  for (const std::string& text : texts) drawn += text.empty() ? 0u : 1u;
   size_t split = 0;
   for (size_t seen = 0; split < texts.size() && seen < drawn / 2; ++split) {
-    seen += texts[split].empty() ? 0 : 1;
+    seen += texts[split].empty() ? 0u : 1u;
   }
 
   std::vector<uint8_t> first;
@@ -313,8 +313,8 @@ std::array<uint8_t, 8> Ascii8x8Columns(int code) {
   std::array<uint8_t, 8> columns{};
   if (code < 0x20 || code > 0x7F) return columns;
   const uint8_t* rows = kFont8x8[code - 0x20];
-  for (int k = 0; k < 8; ++k) {
-    for (int i = 0; i < 8; ++i) {
+  for (size_t k = 0; k < 8; ++k) {
+    for (size_t i = 0; i < 8; ++i) {
       if (rows[i] & (0x80u >> k)) columns[k] |= static_cast<uint8_t>(1u << i);
     }
   }

@@ -100,7 +100,7 @@ int GlyphSampler::SampleText(const std::string& utf8) {
     canvas_.ReadRow(x0, y, x1 - x0, row_.data());
     uint8_t* band = buffer_.data() + (line / 8) * width + (x0 - r.left);
     const auto bit = static_cast<uint8_t>(1u << (line % 8));
-    for (int i = 0; i < x1 - x0; ++i) {
+    for (size_t i = 0; i < row_.size(); ++i) {
       if (IsInk(row_[i], threshold_)) band[i] |= bit;
     }
   }
@@ -151,7 +151,8 @@ std::string GlyphSampler::CodeText(const std::string& utf8, bool reverse_bits) {
     text += "//" + base::FromCp936(character) + base::Format(" 0x%.2X,0x%.2X,\r\n", first, second);
     for (int i = 0; i < count; ++i) {
       if (i > 0 && i % 16 == 0) text += "\r\n";
-      const uint8_t byte = reverse_bits ? ReverseBits(buffer_[i]) : buffer_[i];
+      const uint8_t value = buffer_[static_cast<size_t>(i)];
+      const uint8_t byte = reverse_bits ? ReverseBits(value) : value;
       text += base::Format("0x%.2X,", byte);
     }
     text += "\r\n";

@@ -150,7 +150,7 @@ bool CComPort::Open() {
   cfmakeraw(&settings);
   settings.c_cflag &= ~(PARENB | CSTOPB | CSIZE | CRTSCTS);
   settings.c_cflag |= CS8 | CREAD | CLOCAL;
-  settings.c_iflag &= ~(IXON | IXOFF | IXANY | INPCK);
+  settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK);
   settings.c_cc[VMIN] = 1;
   settings.c_cc[VTIME] = 0;
   const speed_t speed = SpeedOf(baud_rate);
@@ -322,7 +322,8 @@ std::string ComDevicePath(int port) {
   }
   if (port < 1) return std::string();
   const std::vector<std::string> devices = ListSerialDevices(dev_dir, sys_tty_dir);
-  return static_cast<size_t>(port) <= devices.size() ? devices[port - 1] : std::string();
+  return static_cast<size_t>(port) <= devices.size() ? devices[static_cast<size_t>(port) - 1]
+                                                     : std::string();
 }
 
 void SetComDevice(int port, const std::string& path) {

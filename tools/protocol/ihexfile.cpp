@@ -44,9 +44,9 @@ namespace {
 constexpr std::array<uint8_t, 256> kHexValue = [] {
   std::array<uint8_t, 256> table{};
   table.fill(0xFF);
-  for (int c = '0'; c <= '9'; ++c) table[c] = static_cast<uint8_t>(c - '0');
-  for (int c = 'A'; c <= 'F'; ++c) table[c] = static_cast<uint8_t>(c - 'A' + 10);
-  for (int c = 'a'; c <= 'f'; ++c) table[c] = static_cast<uint8_t>(c - 'a' + 10);
+  for (size_t c = '0'; c <= '9'; ++c) table[c] = static_cast<uint8_t>(c - '0');
+  for (size_t c = 'A'; c <= 'F'; ++c) table[c] = static_cast<uint8_t>(c - 'A' + 10);
+  for (size_t c = 'a'; c <= 'f'; ++c) table[c] = static_cast<uint8_t>(c - 'a' + 10);
   return table;
 }();
 

@@ -15,9 +15,11 @@ constexpr size_t kDecimalByteLimit = 1023;
 
 void AppendHeader(std::vector<uint8_t>* frame, uint8_t address, uint8_t function, uint16_t start,
                   uint16_t count) {
-  frame->insert(frame->end(), {address, function, static_cast<uint8_t>(start >> 8),
-                               static_cast<uint8_t>(start & 0xFF), static_cast<uint8_t>(count >> 8),
-                               static_cast<uint8_t>(count & 0xFF)});
+  for (const uint8_t byte :
+       {address, function, static_cast<uint8_t>(start >> 8), static_cast<uint8_t>(start & 0xFF),
+        static_cast<uint8_t>(count >> 8), static_cast<uint8_t>(count & 0xFF)}) {
+    frame->push_back(byte);
+  }
 }
 
 void AppendCrc(std::vector<uint8_t>* frame) {

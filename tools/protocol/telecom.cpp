@@ -85,7 +85,8 @@ std::string TelecomGetFloat(const std::string& data) {
   if (chars.size() < 8) return "Null";
   const uint8_t b[4] = {PairAt(chars, 0), PairAt(chars, 2), PairAt(chars, 4), PairAt(chars, 6)};
   // b[0] is the least significant byte of the single.
-  const uint32_t bits = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
+  const uint32_t bits = static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+                        (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
   float value;
   std::memcpy(&value, &bits, sizeof value);
   return base::Format("%f(%.2X %.2X %.2X %.2X)", static_cast<double>(value), b[0], b[1], b[2],

@@ -27,7 +27,7 @@ TEST(ESeries, SizesAndOrder) {
 TEST(ESeries, E96IsTheRoundedGeometricSeries) {
   const auto t = Mantissas(Series::kE96);
   for (int i = 0; i < 96; ++i) {
-    EXPECT_EQ(t[i], std::round(100 * std::pow(10.0, i / 96.0)) / 100) << i;
+    EXPECT_EQ(t[static_cast<size_t>(i)], std::round(100 * std::pow(10.0, i / 96.0)) / 100) << i;
   }
 }
 
@@ -44,14 +44,14 @@ TEST(ESeries, E24IsTheRoundedSeriesWithItsHistoricalExceptions) {
     for (const auto& e : exceptions) {
       if (e.index == i) expected = e.value;
     }
-    EXPECT_EQ(t[i], expected) << i;
+    EXPECT_EQ(t[static_cast<size_t>(i)], expected) << i;
   }
 }
 
 TEST(ESeries, E12IsEveryOtherE24Value) {
   const auto e12 = Mantissas(Series::kE12);
   const auto e24 = Mantissas(Series::kE24);
-  for (int i = 0; i < 12; ++i) EXPECT_EQ(e12[i], e24[2 * i]) << i;
+  for (size_t i = 0; i < 12; ++i) EXPECT_EQ(e12[i], e24[2 * i]) << i;
 }
 
 TEST(ESeries, ValuesAreBuiltByRepeatedMultiplication) {

@@ -381,7 +381,7 @@ TEST(FindRatio, PairsBelowOneAreTheMirrorOfTheInverse) {
   for (Series series : {Series::kE12, Series::kE24, Series::kE96}) {
     const circuit::Proposals above = circuit::FindRatio(series, 2.5);
     const circuit::Proposals below = circuit::FindRatio(series, 1 / 2.5);
-    for (int n = 0; n < circuit::kProposalCount; ++n) {
+    for (size_t n = 0; n < below.size(); ++n) {
       EXPECT_EQ(below[n].r1, above[n].r2) << n;
       EXPECT_EQ(below[n].r2, above[n].r1) << n;
     }

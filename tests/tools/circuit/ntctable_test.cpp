@@ -100,7 +100,7 @@ TEST(NtcTable, OverflowingResistanceInHex) {
   // exp underflows at the top of the range: infinity times 0 is no number.
   const std::vector<std::string> lines =
       Lines(circuit::NtcResistanceTable(1e308, 1e5, {true, true, false}));
-  for (int n = 1; n <= 16; ++n) {
+  for (size_t n = 1; n <= 16; ++n) {
     EXPECT_EQ(lines[n].substr(0, 70),
               "0xFFFF,0xFFFF,0xFFFF,0xFFFF,0xFFFF,0xFFFF,0xFFFF,0xFFFF,0xFFFF,0xFFFF,");
   }

@@ -18,7 +18,7 @@ struct Dot {
 class FakeCanvas : public GlyphCanvas {
  public:
   FakeCanvas(int width, int height)
-      : width_(width), height_(height), pixels_(width * height, kWhite) {}
+      : width_(width), height_(height), pixels_(static_cast<size_t>(width * height), kWhite) {}
 
   int Width() const override { return width_; }
   int Height() const override { return height_; }
@@ -32,13 +32,13 @@ class FakeCanvas : public GlyphCanvas {
       ++outside_reads;
       return kBlack;  // a sampler that reads here would see ink
     }
-    return pixels_[y * width_ + x];
+    return pixels_[static_cast<size_t>(y * width_ + x)];
   }
   void ReadRow(int x, int y, int count, Rgb* out) const override {
     for (int i = 0; i < count; ++i) out[i] = Pixel(x + i, y);
   }
   void SetPixel(int x, int y, Rgb colour) override {
-    if (Inside(x, y)) pixels_[y * width_ + x] = colour;
+    if (Inside(x, y)) pixels_[static_cast<size_t>(y * width_ + x)] = colour;
   }
   // The cell is 8 x 16 pixels, the dots are placed relative to its top-left corner.
   void DrawCharacter(const std::string& utf8, int x, int y) override {

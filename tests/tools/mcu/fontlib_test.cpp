@@ -202,8 +202,10 @@ class PatternCanvas : public FakeCanvas {
     FakeCanvas::DrawCharacter(utf8, x, y);
     unsigned hash = 0;
     for (char c : utf8) hash = hash * 31 + static_cast<unsigned char>(c);
-    for (int i = 0; i < 4; ++i)
-      SetPixel(x + (hash >> (i * 4)) % 16, y + (hash >> (i * 5)) % 16, kBlack);
+    for (int i = 0; i < 4; ++i) {
+      SetPixel(x + static_cast<int>((hash >> (i * 4)) % 16),
+               y + static_cast<int>((hash >> (i * 5)) % 16), kBlack);
+    }
   }
   std::unique_ptr<GlyphCanvas> NewCanvas() const override {
     if (!offers_) return nullptr;
@@ -217,8 +219,8 @@ class PatternCanvas : public FakeCanvas {
 };
 
 TEST_F(FontLibTest, Gb2312DrawnOnTwoCanvasesEqualsOneCanvas) {
-  const auto generate = [&](PatternCanvas& canvas, const std::string& name) {
-    GlyphSampler pattern_sampler(canvas);
+  const auto generate = [&](PatternCanvas& pattern_canvas, const std::string& name) {
+    GlyphSampler pattern_sampler(pattern_canvas);
     pattern_sampler.region().left = 7;
     pattern_sampler.SetWidthIndex(3);  // 24 x 16: records of 48 bytes
     LibraryFile file;

@@ -158,7 +158,7 @@ TEST_F(SamplerTest, ThresholdDecidesGreyPixels) {
     sampler.set_threshold(threshold);
     ASSERT_EQ(sampler.Sample("A"), 32);
     uint8_t columns = 0;
-    for (int c = 0; c < 4; ++c) columns |= (sampler.bytes()[c] & 1) << c;
+    for (int c = 0; c < 4; ++c) columns |= static_cast<uint8_t>((sampler.bytes()[c] & 1) << c);
     EXPECT_EQ(columns, ink_columns) << threshold;
   }
 }

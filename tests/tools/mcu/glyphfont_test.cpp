@@ -57,7 +57,7 @@ std::string Expected(const std::vector<uint16_t>& rows, const mcu::Region& regio
         const int row = region.top + band * 8 + bit - 10;
         const int column = x - 10;
         if (row >= 0 && row < 16 && column >= 0 && column < 16 &&
-            (rows[row] & (0x8000u >> column))) {
+            (rows[static_cast<size_t>(row)] & (0x8000u >> column))) {
           byte |= static_cast<uint8_t>(1u << bit);
         }
       }
@@ -133,7 +133,7 @@ TEST_F(UnifontTest, PrintableAsciiAtSeveralRegions) {
     const std::string bytes = Library(mcu::FontLibrary::kAsciiBinary);
     const size_t size = static_cast<size_t>(sampler.RecordSize());
     ASSERT_EQ(bytes.size(), 127 * size);
-    for (int c = 0x20; c <= 0x7E; ++c) {
+    for (unsigned c = 0x20; c <= 0x7E; ++c) {
       EXPECT_EQ(bytes.substr((c - 1) * size, size), Expected(glyphs_->at(c), region))
           << c << " in " << region.left << "," << region.top << "," << region.right << ","
           << region.bottom;
@@ -146,7 +146,7 @@ TEST_F(UnifontTest, ThresholdedPreviewShowsWhatIsSampled) {
   const auto& rows = glyphs_->at(0x5B57);
   for (int y = 0; y < 16; ++y) {
     for (int x = 0; x < 16; ++x) {
-      const bool ink = rows[y] & (0x8000u >> x);
+      const bool ink = rows[static_cast<size_t>(y)] & (0x8000u >> x);
       EXPECT_EQ(canvas.Pixel(10 + x, 10 + y), ink ? mcu::kBlack : mcu::kWhite) << x << "," << y;
     }
   }

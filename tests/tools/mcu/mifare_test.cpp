@@ -70,7 +70,9 @@ TEST(MifareAccess, Decode) {
   for (const auto& c : cases) {
     const mcu::AccessDecode decode = mcu::DecodeAccessBytes(c.text);
     EXPECT_EQ(decode.outcome, c.outcome) << c.text;
-    if (c.outcome == Outcome::kOk) EXPECT_EQ(decode.conditions, c.conditions) << c.text;
+    if (c.outcome == Outcome::kOk) {
+      EXPECT_EQ(decode.conditions, c.conditions) << c.text;
+    }
   }
 }
 
@@ -84,7 +86,7 @@ TEST(MifareAccess, EveryConditionSetRoundTripsAndEveryFlippedBitIsCaught) {
     const auto bits = mcu::AccessBits(conditions);
     for (int flip = 0; flip < 24; ++flip) {
       auto wrong = bits;
-      wrong[flip / 8] ^= static_cast<uint8_t>(1u << (flip % 8));
+      wrong[static_cast<size_t>(flip / 8)] ^= static_cast<uint8_t>(1u << (flip % 8));
       char buffer[16];
       std::snprintf(buffer, sizeof buffer, "%.2X %.2X %.2X 69", wrong[0], wrong[1], wrong[2]);
       ASSERT_EQ(mcu::DecodeAccessBytes(buffer).outcome, Outcome::kCheck) << buffer;

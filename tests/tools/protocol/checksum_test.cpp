@@ -62,8 +62,8 @@ TEST(Checksum, Crc16ModbusOfAFrameEndingInItsCrcIsZero) {
   std::vector<uint8_t> frame = {0x01, 0x03, 0x00, 0x6B, 0x00, 0x03};
   const uint16_t crc = protocol::Crc16Modbus(frame.data(), frame.size());
   EXPECT_EQ(crc, 0x1774);
-  frame.push_back(crc & 0xFF);
-  frame.push_back(crc >> 8);
+  frame.push_back(static_cast<uint8_t>(crc & 0xFF));
+  frame.push_back(static_cast<uint8_t>(crc >> 8));
   EXPECT_EQ(protocol::Crc16Modbus(frame.data(), frame.size()), 0);
 }
 

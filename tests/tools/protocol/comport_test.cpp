@@ -316,7 +316,8 @@ TEST(ComPortMapping, UsbThenAcmThenRealOnBoardPortsInNumericOrder) {
   EXPECT_EQ(protocol::ListSerialDevices(dev.string(), sys.string()), expected);
 
   protocol::SetSerialDeviceFolders(dev.string(), sys.string());
-  for (int n = 1; n <= 6; ++n) EXPECT_EQ(protocol::ComDevicePath(n), expected[n - 1]) << n;
+  for (int n = 1; n <= 6; ++n)
+    EXPECT_EQ(protocol::ComDevicePath(n), expected[static_cast<size_t>(n) - 1]) << n;
   EXPECT_EQ(protocol::ComDevicePath(7), "");
   EXPECT_EQ(protocol::ComDevicePath(0), "");
   protocol::SetComDevice(2, "/dev/pts/77");

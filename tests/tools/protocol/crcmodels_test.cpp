@@ -132,7 +132,7 @@ TEST(CrcModels, ClmulAndTablePathsAgree) {
   const std::vector<uint8_t> bytes = RandomBytes(rng, 70001);
   for (const CrcModel& m : protocol::CrcCatalogue()) {
     CrcEngine fast(m), table(m, CrcPath::kTable);
-    for (size_t offset : {0, 1, 5}) {
+    for (size_t offset : {0u, 1u, 5u}) {
       fast.Reset();
       table.Reset();
       fast.Update(bytes.data() + offset, bytes.size() - offset);

@@ -29,7 +29,7 @@ std::vector<uint8_t> FileBytes(size_t size, uint8_t seed) {
 
 // The bytes a target should see: the file, then FFh up to a whole packet.
 std::vector<uint8_t> OnTheWire(std::vector<uint8_t> file, int packet, size_t limit) {
-  while (file.size() % packet) file.push_back(0xFF);
+  while (file.size() % static_cast<size_t>(packet)) file.push_back(0xFF);
   if (file.size() > limit) file.resize(limit);
   return file;
 }
@@ -124,7 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                      {0, 25, 51},
                      "端口错误",
                      768}),
-    [](const testing::TestParamInfo<TransferCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<TransferCase>& param_info) { return param_info.param.name; });
 
 TEST(Transfer, PortThatCannotOpenSendsNothing) {
   const fs::path empty = fs::temp_directory_path() / ("quorkit-nodev2-" + std::to_string(getpid()));

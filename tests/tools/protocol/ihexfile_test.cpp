@@ -410,7 +410,8 @@ TEST_F(HexFileTest, NoDataAndTheSizeCap) {
   long pages = 0;
   std::ifstream("/proc/self/statm") >> pages;
   rlimit cap;
-  cap.rlim_cur = cap.rlim_max = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (16 << 20);
+  cap.rlim_cur = cap.rlim_max =
+      static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE)) + (16 << 20);
   setrlimit(RLIMIT_AS, &cap);
   CIHexFile reader;
   const CIHexFile::Conversion result = reader.ReadForConversion(hex);
@@ -706,7 +707,7 @@ TEST_F(HexFileTest, GapsGetTheFillByte) {
     const size_t filled = static_cast<size_t>(
         std::count(result.image.begin(), result.image.end(), static_cast<uint8_t>(fill)));
     // Every byte but the three data bytes is a gap (a data byte equal to the fill counts too).
-    const size_t same = (fill == 0x00) + (fill == 0xFF) + (fill == 0x5A);
+    const auto same = static_cast<size_t>((fill == 0x00) + (fill == 0xFF) + (fill == 0x5A));
     EXPECT_EQ(filled, result.image.size() - 3 + same) << fill;
   }
 }

@@ -60,21 +60,22 @@ std::vector<uint8_t> Pattern(size_t size, unsigned seed) {
 std::string Describe(const std::vector<uint8_t>& wire, int packet,
                      const std::vector<DataFile>& files) {
   std::ostringstream text;
-  const size_t packets = wire.size() / packet;
-  const size_t rest = wire.size() % packet;
+  const size_t packets = wire.size() / static_cast<size_t>(packet);
+  const size_t rest = wire.size() % static_cast<size_t>(packet);
   text << wire.size() << " bytes (" << packets << (packets == 1 ? " packet" : " packets");
   if (rest) text << " + " << rest;
   text << ") = ";
   for (const DataFile& file : files) {
     if (file.bytes.empty()) continue;
     const size_t common = std::min(wire.size(), file.bytes.size());
-    if (!std::equal(wire.begin(), wire.begin() + common, file.bytes.begin())) continue;
+    const auto common_end = wire.begin() + static_cast<std::ptrdiff_t>(common);
+    if (!std::equal(wire.begin(), common_end, file.bytes.begin())) continue;
     if (wire.size() < file.bytes.size()) {
       text << "first " << wire.size() << " bytes of " << file.name;
       return text.str();
     }
     const size_t fill = wire.size() - file.bytes.size();
-    if (!std::all_of(wire.begin() + common, wire.end(), [](uint8_t b) { return b == 0xFF; })) {
+    if (!std::all_of(common_end, wire.end(), [](uint8_t b) { return b == 0xFF; })) {
       continue;
     }
     text << file.name;
