@@ -245,7 +245,9 @@ const std::map<int, std::function<void(winsys::Dialog&)>>& LongerTexts() {
          tool.TypeText(1011, "1000");
          tool.TypeText(1013, "1000.999");
          tool.Click(1009);
-         if (Chinese()) ASSERT_EQ(tool.GetText(1047), "1000小时59分钟");
+         if (Chinese()) {
+           ASSERT_EQ(tool.GetText(1047), "1000小时59分钟");
+         }
        }},
       // The MIFARE tool's longest message, after a manual input of the wrong length.
       {32824,
@@ -253,7 +255,9 @@ const std::map<int, std::function<void(winsys::Dialog&)>>& LongerTexts() {
          tool.Click(1044);
          tool.TypeText(1043, "FF");
          tool.Click(1044);
-         if (Chinese()) ASSERT_EQ(tool.GetText(1045).substr(0, 12), "输入错误");
+         if (Chinese()) {
+           ASSERT_EQ(tool.GetText(1045).substr(0, 12), "输入错误");
+         }
        }},
   };
   return steps;
@@ -296,8 +300,8 @@ TEST_P(TextFit, EveryWindowShowsItsWholeTexts) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
                          testing::Values(app::Language::kChinese, app::Language::kEnglish),
-                         [](const testing::TestParamInfo<app::Language>& info) {
-                           return std::string(app::LanguageName(info.param));
+                         [](const testing::TestParamInfo<app::Language>& language) {
+                           return std::string(app::LanguageName(language.param));
                          });
 
 }  // namespace
