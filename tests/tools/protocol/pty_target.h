@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <stdexcept>
 #include <string>
@@ -88,8 +89,10 @@ enum class Behaviour {
 
 class PtyTarget {
  public:
-  PtyTarget(Behaviour behaviour, int packet, int at = 0)
-      : behaviour_(behaviour), packet_(packet), at_(at) {
+  // `on_vanish` runs just before a vanishing target closes its end (while its terminal
+  // number is still taken), e.g. to remove the path a script knows the port by.
+  PtyTarget(Behaviour behaviour, int packet, int at = 0, std::function<void()> on_vanish = {})
+      : behaviour_(behaviour), packet_(packet), at_(at), on_vanish_(std::move(on_vanish)) {
     thread_ = std::thread([this] { Run(); });
   }
   ~PtyTarget() {
@@ -162,6 +165,7 @@ class PtyTarget {
         break;
       case Behaviour::kVanish:
         if (index == at_) {
+          if (on_vanish_) on_vanish_();
           pty_.CloseMaster();
           return;
         }
@@ -179,6 +183,7 @@ class PtyTarget {
   Behaviour behaviour_;
   int packet_;
   int at_;
+  std::function<void()> on_vanish_;
   PtyPair pty_;
   std::atomic<bool> stop_{false};
   mutable std::mutex mutex_;

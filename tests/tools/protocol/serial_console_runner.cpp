@@ -140,8 +140,14 @@ int main(int argc, char** argv) {
   }
   std::vector<std::unique_ptr<PtyTarget>> targets;
   for (const TargetSetup& setup : kTargets) {
-    targets.push_back(std::make_unique<PtyTarget>(setup.behaviour, setup.packet, setup.at));
-    fs::create_symlink(targets.back()->path(), workdir / "pty" / setup.name);
+    // A vanished target's link goes with it: a terminal number freed by it and taken by a
+    // test running beside this one must not bring the port back.
+    const fs::path link = workdir / "pty" / setup.name;
+    targets.push_back(std::make_unique<PtyTarget>(setup.behaviour, setup.packet, setup.at, [link] {
+      std::error_code ignored;
+      fs::remove(link, ignored);
+    }));
+    fs::create_symlink(targets.back()->path(), link);
   }
 
   std::string actual;
